@@ -1,0 +1,1 @@
+// Placeholder translation unit so the app library links before its windows exist.

@@ -1,0 +1,3 @@
+target_sources(tablevane_app PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/AppResources.cpp
+)

@@ -1,0 +1,3 @@
+# The Calc back-end over its surface interface (no UNO here).
+target_sources(tablevane_core PRIVATE
+)

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class FormatSetModel;
+class SetLoadHost;
+
+// Set files (.tvx): every formatting choice but Borders, BoldTopLine, RepHeader and
+// APAStyle, as ini text.
+namespace FormatSetFile {
+
+// Writes every key in its order; keys and sections the program does not know are
+// kept. False when the file could not be written (the old file is then unchanged).
+bool SaveFormatSet(const QString &path, const FormatSetModel &model);
+
+// Reads the file into the model in the loading order, showing the messages of a
+// missing pattern file or a mismatching pattern sheet through the host. A missing
+// file reads as an empty one. The file itself is never changed.
+void LoadFormatSet(const QString &path, FormatSetModel &model, SetLoadHost &host);
+
+} // namespace FormatSetFile

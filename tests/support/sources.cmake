@@ -1,0 +1,4 @@
+target_sources(tablevane_testsupport PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/FakeMessagePort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FakeFileDialogPort.cpp
+)
