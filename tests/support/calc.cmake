@@ -1,0 +1,1 @@
+# Test doubles of the Calc back-end (added to tablevane_testsupport).
