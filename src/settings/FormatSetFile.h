@@ -3,6 +3,7 @@
 #include <QString>
 
 class FormatSetModel;
+class IniFile;
 class SetLoadHost;
 
 // Set files (.tvx): every formatting choice but Borders, BoldTopLine, RepHeader and
@@ -17,5 +18,7 @@ bool SaveFormatSet(const QString &path, const FormatSetModel &model);
 // missing pattern file or a mismatching pattern sheet through the host. A missing
 // file reads as an empty one. The file itself is never changed.
 void LoadFormatSet(const QString &path, FormatSetModel &model, SetLoadHost &host);
+// The same from ini text already read.
+void LoadFormatSet(const IniFile &ini, FormatSetModel &model, SetLoadHost &host);
 
 } // namespace FormatSetFile

@@ -87,6 +87,9 @@ void FormatSetModel::ApplyAPAStyle()
         emit changed();
         return;
     }
+    // The interleave reaction runs only when the choice actually changes; when it was
+    // already "No interleave" the interleave colour stays as it is.
+    const bool interleaveChanges = m_set.InterLeave != 0;
     m_set.FontAsIs = false;
     m_set.FontName = QStringLiteral("Times New Roman");
     m_set.FontSize = QStringLiteral("12");
@@ -101,6 +104,7 @@ void FormatSetModel::ApplyAPAStyle()
     m_set.BoldTopLine = false;
     m_set.BoldLastLine = false;
     m_apaLocked = true;
-    finishInterleaveChoice();
+    if (interleaveChanges)
+        finishInterleaveChoice();
     emit changed();
 }

@@ -38,7 +38,16 @@ public:
     // Builds A, B and C afresh; A is cut down for excelMajorVersion when cutTableA is set
     // (the cut only happens while the Excel choice is enabled).
     void BuildSaveAsTables(int excelMajorVersion, bool cutTableA);
+    // Cuts table A down for an Excel version (8: 28 rows, 9: 30, 10 and 11: 33, 12: 22,
+    // any other: all 39). Cutting again for the same version changes nothing.
+    void cutTableA(int excelMajorVersion);
     void BuildCharsetTable();
+
+    // A language file replaces display names; codes, filters, extensions stay. A
+    // position outside the table is ignored.
+    void setTableADisplayName(int position, const QString &name);
+    void setTableBDisplayName(int position, const QString &name);
+    void setTableCDisplayName(int position, const QString &name);
 
     const QVector<ExcelFormat> &tableA() const { return m_tableA; }
     const QVector<ExcelFormat> &tableB() const { return m_tableB; }
