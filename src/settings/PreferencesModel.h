@@ -73,6 +73,10 @@ public:
     bool delimitersVisible() const { return m_delimitersVisible; }
     void applyTextOutputRule();
 
+    // Runs the office reaction for the current office, as a change of the office
+    // choice does (a language applied refills the save-as list this way).
+    void rgbSelectOfficeClick();
+
     bool officeChanged() const { return m_officeChanged; }
     void clearOfficeChanged() { m_officeChanged = false; }
 

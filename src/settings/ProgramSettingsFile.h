@@ -27,8 +27,9 @@ QString path(const QString &appDataFolder);
 // their order and the window's part is returned for the caller to apply.
 std::optional<ProgramWindowState> LoadProgramSettings(const QString &appDataFolder, PreferencesModel &prefs);
 
-// SaveProgramSettings: writes every key in its order. False when the folder could not
-// be created or the file not written; the old file then stays as it was.
+// SaveProgramSettings: writes every key in its order, keeping keys it does not know.
+// False when the folder could not be created or the file not written; the old file
+// then stays as it was. The caller then shows the settings summary.
 bool SaveProgramSettings(const QString &appDataFolder, const PreferencesModel &prefs, const ProgramWindowState &window);
 
 } // namespace ProgramSettingsFile

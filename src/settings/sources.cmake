@@ -1,6 +1,12 @@
 target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppPaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FontList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FormatSetFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormatSetModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OfficeDetection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PreferencesModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramSettingsFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SaveAsTables.cpp
 )

@@ -1,1 +1,4 @@
 # Unit tests of the settings area.
+# Tests of this area are registered with tablevane_add_test.
+tablevane_add_test(tst_ini LABEL unit SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_ini.cpp LIBS tablevane_core)
+tablevane_add_test(tst_settings_formatset LABEL unit SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settings_formatset.cpp LIBS tablevane_core)
