@@ -48,40 +48,6 @@ quint32 readColor(const IniFile &ini, const QString &section, const QString &key
     return (value < 0 || value > 0xFFFFFF) ? defaultValue : quint32(value);
 }
 
-void writeSet(IniFile &ini, const FormatSetModel &model)
-{
-    const FormatSet &set = model.set();
-    ini.writeInteger(kOrientation, QStringLiteral("Orientation"), set.Orientation);
-    ini.writeInteger(kFont, QStringLiteral("Name"), model.fontPosition());
-    ini.writeString(kFont, QStringLiteral("Size"), set.FontSize);
-    ini.writeBool(kFont, QStringLiteral("Bold"), set.Bold);
-    ini.writeBool(kFont, QStringLiteral("Italic"), set.Italic);
-    ini.writeInteger(kFont, QStringLiteral("Color"), int(set.FontColor));
-    ini.writeBool(kFont, QStringLiteral("FontAsIs"), set.FontAsIs);
-    ini.writeInteger(kInterLeave, QStringLiteral("Type"), set.InterLeave);
-    ini.writeInteger(kInterLeave, QStringLiteral("Color"), int(set.InterLeaveColor));
-    ini.writeBool(kWidth, QStringLiteral("Auto"), !set.WidthByPattern);
-    ini.writeBool(kWidth, QStringLiteral("byPattern"), set.WidthByPattern);
-    ini.writeString(kWidth, QStringLiteral("Pattern file"), set.PatternFile);
-    // The sheet number as the list shows it: empty while no sheet is selected.
-    ini.writeString(kWidth, QStringLiteral("Sheet number"),
-                    set.PatternSheet >= 1 ? QString::number(set.PatternSheet) : QString());
-    ini.writeString(kWidth, QStringLiteral("Sheet name"), set.PatternSheetName);
-    ini.writeBool(kAdditional, QStringLiteral("WordWrap"), set.WordWrap);
-    ini.writeBool(kAdditional, QStringLiteral("FName"), set.FName);
-    ini.writeBool(kAdditional, QStringLiteral("BoldLeftFirst"), set.BoldLeftFirst);
-    ini.writeBool(kAdditional, QStringLiteral("BoldLastRight"), set.BoldLastRight);
-    ini.writeBool(kAdditional, QStringLiteral("BoldLastLine"), set.BoldLastLine);
-    ini.writeBool(kAdditional, QStringLiteral("PageNumeration"), set.PageNumeration);
-    ini.writeBool(kAdditional, QStringLiteral("Log"), set.Log);
-    ini.writeString(kApplyTo, QStringLiteral("SheetNumber"), set.ApplySheet);
-    ini.writeBool(kApplyTo, QStringLiteral("ApplyForAll"), set.ApplyForAll);
-    ini.writeBool(kRange, QStringLiteral("Auto"), set.RangeAuto);
-    ini.writeString(kRange, QStringLiteral("LeftColumn"), set.LeftColumn);
-    ini.writeString(kRange, QStringLiteral("RightColumn"), set.RightColumn);
-    ini.writeString(kRange, QStringLiteral("TopDigit"), set.TopDigit);
-    ini.writeString(kRange, QStringLiteral("BottomDigit"), set.BottomDigit);
-}
 
 void loadFont(const IniFile &ini, FormatSetModel &model)
 {
@@ -195,6 +161,41 @@ void loadRest(const IniFile &ini, FormatSetModel &model)
 
 namespace FormatSetFile {
 
+void SaveFormatSet(IniFile &ini, const FormatSetModel &model)
+{
+    const FormatSet &set = model.set();
+    ini.writeInteger(kOrientation, QStringLiteral("Orientation"), set.Orientation);
+    ini.writeInteger(kFont, QStringLiteral("Name"), model.fontPosition());
+    ini.writeString(kFont, QStringLiteral("Size"), set.FontSize);
+    ini.writeBool(kFont, QStringLiteral("Bold"), set.Bold);
+    ini.writeBool(kFont, QStringLiteral("Italic"), set.Italic);
+    ini.writeInteger(kFont, QStringLiteral("Color"), int(set.FontColor));
+    ini.writeBool(kFont, QStringLiteral("FontAsIs"), set.FontAsIs);
+    ini.writeInteger(kInterLeave, QStringLiteral("Type"), set.InterLeave);
+    ini.writeInteger(kInterLeave, QStringLiteral("Color"), int(set.InterLeaveColor));
+    ini.writeBool(kWidth, QStringLiteral("Auto"), !set.WidthByPattern);
+    ini.writeBool(kWidth, QStringLiteral("byPattern"), set.WidthByPattern);
+    ini.writeString(kWidth, QStringLiteral("Pattern file"), set.PatternFile);
+    // The sheet number as the list shows it: empty while no sheet is selected.
+    ini.writeString(kWidth, QStringLiteral("Sheet number"),
+                    set.PatternSheet >= 1 ? QString::number(set.PatternSheet) : QString());
+    ini.writeString(kWidth, QStringLiteral("Sheet name"), set.PatternSheetName);
+    ini.writeBool(kAdditional, QStringLiteral("WordWrap"), set.WordWrap);
+    ini.writeBool(kAdditional, QStringLiteral("FName"), set.FName);
+    ini.writeBool(kAdditional, QStringLiteral("BoldLeftFirst"), set.BoldLeftFirst);
+    ini.writeBool(kAdditional, QStringLiteral("BoldLastRight"), set.BoldLastRight);
+    ini.writeBool(kAdditional, QStringLiteral("BoldLastLine"), set.BoldLastLine);
+    ini.writeBool(kAdditional, QStringLiteral("PageNumeration"), set.PageNumeration);
+    ini.writeBool(kAdditional, QStringLiteral("Log"), set.Log);
+    ini.writeString(kApplyTo, QStringLiteral("SheetNumber"), set.ApplySheet);
+    ini.writeBool(kApplyTo, QStringLiteral("ApplyForAll"), set.ApplyForAll);
+    ini.writeBool(kRange, QStringLiteral("Auto"), set.RangeAuto);
+    ini.writeString(kRange, QStringLiteral("LeftColumn"), set.LeftColumn);
+    ini.writeString(kRange, QStringLiteral("RightColumn"), set.RightColumn);
+    ini.writeString(kRange, QStringLiteral("TopDigit"), set.TopDigit);
+    ini.writeString(kRange, QStringLiteral("BottomDigit"), set.BottomDigit);
+}
+
 bool SaveFormatSet(const QString &path, const FormatSetModel &model)
 {
     // An existing file that cannot be read is not overwritten: its other sections
@@ -202,7 +203,7 @@ bool SaveFormatSet(const QString &path, const FormatSetModel &model)
     IniFile ini;
     if (!ini.load(path))
         return false;
-    writeSet(ini, model);
+    SaveFormatSet(ini, model);
     return ini.save(path);
 }
 

@@ -13,6 +13,8 @@ namespace FormatSetFile {
 // Writes every key in its order; keys and sections the program does not know are
 // kept. False when the file could not be written (the old file is then unchanged).
 bool SaveFormatSet(const QString &path, const FormatSetModel &model);
+// The same into ini text held in memory.
+void SaveFormatSet(IniFile &ini, const FormatSetModel &model);
 
 // Reads the file into the model in the loading order, showing the messages of a
 // missing pattern file or a mismatching pattern sheet through the host. A missing

@@ -89,7 +89,11 @@ std::optional<ProgramWindowState> LoadProgramSettings(const QString &appDataFold
     // A missing or unreadable file reads as an empty one: every key takes its default.
     IniFile ini;
     ini.load(path(appDataFolder));
+    return LoadProgramSettings(ini, prefs);
+}
 
+ProgramWindowState LoadProgramSettings(const IniFile &ini, PreferencesModel &prefs)
+{
     ProgramWindowState window;
     window.Left = ini.readInteger(kPosition, QStringLiteral("Left"), 100);
     window.Top = ini.readInteger(kPosition, QStringLiteral("Top"), 100);

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class IniFile;
 class PreferencesModel;
 
 // The part of the preferences that the main window and the Language and help window
@@ -26,6 +27,8 @@ QString path(const QString &appDataFolder);
 // (nothing returned); otherwise the Preferences choices are read into the model in
 // their order and the window's part is returned for the caller to apply.
 std::optional<ProgramWindowState> LoadProgramSettings(const QString &appDataFolder, PreferencesModel &prefs);
+// The reading steps alone, from ini text already read.
+ProgramWindowState LoadProgramSettings(const IniFile &ini, PreferencesModel &prefs);
 
 // SaveProgramSettings: writes every key in its order, keeping keys it does not know.
 // False when the folder could not be created or the file not written; the old file
