@@ -1,3 +1,21 @@
 target_sources(tablevane_app PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/AppResources.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AppIcon.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ApplicationWindows.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FormatSetView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowUi.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OfficeServices.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtColorDialogPort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtFileDialogPort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtFontPort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtMessagePort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtOfficeDetectionPort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtShellPort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RadioGroup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TfrmAboutTablevane.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TfrmAboutTablevane.ui
+    ${CMAKE_CURRENT_LIST_DIR}/TfrmLanguageAndHelp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TfrmLanguageAndHelp.ui
+    ${CMAKE_CURRENT_LIST_DIR}/TfrmParameters.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TfrmSplash.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TfrmTablevane.cpp
 )

@@ -1,2 +1,18 @@
 target_sources(tablevane_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/BackendHost.h
+    ${CMAKE_CURRENT_LIST_DIR}/BatchRunner.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ConsoleMessagePort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ColumnLetters.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EngineBackendHost.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OfficeQueries.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FormatJob.h
+    ${CMAKE_CURRENT_LIST_DIR}/OfficeBackend.h
+    ${CMAKE_CURRENT_LIST_DIR}/OfficeBackends.h
+    ${CMAKE_CURRENT_LIST_DIR}/ProgressWording.h
+    ${CMAKE_CURRENT_LIST_DIR}/RunController.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RunHost.h
+    ${CMAKE_CURRENT_LIST_DIR}/RunLog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RunState.h
+    ${CMAKE_CURRENT_LIST_DIR}/TWorkThread.cpp
 )

@@ -1,1 +1,2 @@
-# Unit tests of the engine area.
+# Unit tests of the run engine.
+tablevane_add_test(tst_run LABEL unit SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_run.cpp LIBS tablevane_core)

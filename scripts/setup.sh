@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what Tablevane needs to build, test and run on Debian 12, skipping what is
+# already there. Runs apt-get as root (through sudo when needed).
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    clang libclang-rt-14-dev
+    libreoffice-calc-nogui libreoffice-dev libreoffice-base-drivers
+    fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
+    xvfb xauth python3
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} == 0)); then
+    echo "setup: everything is installed"
+    exit 0
+fi
+
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "setup: run as root or install sudo" >&2; exit 1; }
+    sudo_cmd=(sudo)
+fi
+
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+# Without recommends: LibreOffice's recommends pull in Java and a database server.
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,1 +1,0 @@
-// Placeholder translation unit so the app library links before its windows exist.

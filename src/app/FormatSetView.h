@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+class FormatSetModel;
+class MainWindowUi;
+class QWidget;
+
+// Shows the formatting model in the main window's controls and writes what the user
+// types, ticks and picks back into it. Enabled states follow the model's rules (font
+// as is, APA preset, all sheets, automatic range) unless the whole window is locked.
+// Reactions that open dialogs are the window's.
+class FormatSetView : public QObject
+{
+    Q_OBJECT
+
+public:
+    FormatSetView(MainWindowUi &ui, FormatSetModel &model, QObject *parent = nullptr);
+
+    void refresh();
+    void setLocked(bool locked);
+
+private:
+    void connectChecks();
+    void connectTexts();
+    void refreshValues();
+    void refreshSheetItems();
+    void refreshEnabled();
+    void setEnabled(QWidget *widget, bool enabled);
+
+    MainWindowUi &m_ui;
+    FormatSetModel &m_model;
+    bool m_locked = false;
+};

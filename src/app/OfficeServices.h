@@ -1,0 +1,25 @@
+#pragma once
+
+#include "OfficeBackends.h"
+
+#include <memory>
+
+// The office suites this program can drive here, for its whole life: the one
+// LibreOffice process and the Calc back-end over it. Excel and Word are reached
+// through COM, which exists only on Windows.
+class OfficeServices
+{
+public:
+    OfficeServices();
+    ~OfficeServices();
+
+    OfficeBackends backends() const;
+    bool sofficeFound() const;
+    bool calcStartTest();
+    // Ends the office process now (also done by the destructor).
+    void shutdown();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};

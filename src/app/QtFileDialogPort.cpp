@@ -1,0 +1,47 @@
+#include "QtFileDialogPort.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+QString QtFileDialogPort::qtFilter(const QString &windowsFilter)
+{
+    const QStringList parts = windowsFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString &description = parts.at(i);
+        const QString patterns = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt reads the patterns from the last parentheses of a filter; a description
+        // that already ends with them is used as it stands.
+        const QString suffix = QStringLiteral("(") + patterns + QLatin1Char(')');
+        filters.append(description.endsWith(suffix) ? description : description + QLatin1Char(' ') + suffix);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString QtFileDialogPort::openFile(const FileDialogSpec &spec)
+{
+    QFileDialog dialog(m_parent, spec.title, spec.initialFolder, qtFilter(spec.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(spec.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtFileDialogPort::saveFile(const FileDialogSpec &spec)
+{
+    QFileDialog dialog(m_parent, spec.title, spec.initialFolder, qtFilter(spec.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtFileDialogPort::chooseFolder(const QString &prompt, const QString &rootFolder)
+{
+    return QFileDialog::getExistingDirectory(m_parent, prompt, rootFolder);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class TfrmAboutTablevane;
+}
+
+// The About window: the program's name, version and purpose, shown modally.
+class TfrmAboutTablevane : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmAboutTablevane(QWidget *parent = nullptr);
+    ~TfrmAboutTablevane() override;
+
+private:
+    std::unique_ptr<Ui::TfrmAboutTablevane> m_ui;
+};

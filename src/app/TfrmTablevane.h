@@ -1,0 +1,172 @@
+#pragma once
+
+#include "FormatSetModel.h"
+#include "MainWindowUi.h"
+#include "MessageTable.h"
+#include "OfficeBackends.h"
+#include "Ports.h"
+#include "ProgramSettingsFile.h"
+#include "RunHost.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+class EngineBackendHost;
+class FormatSetView;
+class OfficeQueries;
+class PreferencesModel;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class RunController;
+class TfrmAboutTablevane;
+class TfrmLanguageAndHelp;
+class TfrmParameters;
+
+// The main window: the formatting controls, the choice of what to work on, the run
+// controls, the menus and the tray icon. It shows the formatting model, hands each
+// run step its snapshot of the choices, and reports the run to the user.
+class TfrmTablevane : public QMainWindow, public RunHost
+{
+    Q_OBJECT
+
+public:
+    TfrmTablevane(const Ports &ports, const OfficeBackends &backends, PreferencesModel &preferences,
+                  const QStringList &arguments, QWidget *parent = nullptr);
+    ~TfrmTablevane() override;
+
+    // The windows created after this one, reached from the menus.
+    void setDialogs(TfrmAboutTablevane *about, TfrmParameters *parameters, TfrmLanguageAndHelp *languageAndHelp);
+
+    MainWindowUi &ui() { return m_ui; }
+    FormatSetModel &formatSet() { return m_formatSet; }
+    MessageTable &messages() { return m_messages; }
+    RunController &run() { return *m_run; }
+    OfficeQueries &queries() { return *m_queries; }
+    QSystemTrayIcon *trayIcon() const { return TrayIcon; }
+    QMenu *trayMenu() const { return PABar; }
+    QString currentSetName() const { return CurrentSetName; }
+    QString applicationTitle() const { return m_applicationTitle; }
+
+    void ApplyOfficeAvailability();
+    void UpdateCaption();
+    void ShowSettingsSummary();
+    void SaveProgramSettings();
+    void HandleDroppedItem(const QString &path);
+    void LoadFormatSet(const QString &path);
+    // The Preferences' OK after a change of office: the path and the pattern are cleared.
+    void ResetWorkChoice();
+    void focusWorkPath();
+
+    // RunHost
+    QString workPathText() const override;
+    bool oneFileChosen() const override;
+    bool patternSheetMissing() const override;
+    bool logChecked() const override;
+    bool applyForAll() const override;
+    QString applySheetText() const override;
+    int officeChoice() const override;
+    OfficeBackend *backend(int office) override;
+    BackendHost &backendHost() override;
+    FormatJob formatJob() const override;
+    void saveProgramSettings() override { SaveProgramSettings(); }
+    void showSettingsSummary() override { ShowSettingsSummary(); }
+    void setStatusText(const QString &text) override;
+    void setProgressPosition(int position) override;
+    void setTrayHint(const QString &text) override;
+    void setRunCaption(RunCaption caption) override;
+    void repaintWindow() override;
+    void processEvents() override;
+    void showMessage(const QString &text, MessageIcon icon) override;
+    void openLog(const QString &path) override;
+
+public slots:
+    void btnStartClick();
+    void btnStopClick();
+    void btnViewLogClick();
+    void rbManyFilesClick();
+    void rbOneFileClick();
+    void rbAutoClick();
+    void rbByPatternClick();
+    void cmbSheetNumberChange(int index);
+    void btnFontColorClick();
+    void rgbInterLeaveClick(int index);
+    void btnViewSheetNameClick();
+    void OpenTVX1Click();
+    void RememberSetClick();
+    void APAstyleClick();
+    void Parameters1Click();
+    void Languageandhelp1Click();
+    void Helpcontents1Click();
+    void AboutTablevane1Click();
+    void Exit1Click();
+    void Restore1Click();
+    void AppEventsMinimize();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void createTray();
+    void connectControls();
+    void LoadProgramSettings();
+    void applyLanguageChoice();
+    void lockWindow();
+    void showNoOfficeMessage();
+    bool refuseWhileRunning();
+    void chooseFolder(const QString &folder, bool fromDrop);
+    void chooseOneFile(const QString &path);
+    void pickPatternFile();
+    QString extensionChoiceText() const;
+    QString patternDialogTitle() const;
+
+    MainWindowUi m_ui;
+    Ports m_ports;
+    OfficeBackends m_backends;
+    PreferencesModel &m_preferences;
+    QStringList m_arguments;
+    MessageTable m_messages;
+    FormatSetModel m_formatSet;
+    FormatSetView *m_view = nullptr;
+    std::unique_ptr<RunController> m_run;
+    std::unique_ptr<EngineBackendHost> m_backendHost;
+    std::unique_ptr<OfficeQueries> m_queries;
+    TfrmAboutTablevane *m_about = nullptr;
+    TfrmParameters *m_parameters = nullptr;
+    TfrmLanguageAndHelp *m_languageAndHelp = nullptr;
+
+    QSystemTrayIcon *TrayIcon = nullptr;
+    QMenu *PABar = nullptr;
+    QAction *Restore2 = nullptr;
+    QAction *Pause2 = nullptr;
+    QAction *Stop1 = nullptr;
+    QAction *Exit2 = nullptr;
+
+    // The work-with choice as it was when a work-with button was pressed, to put back
+    // when the choice is cancelled or refused.
+    struct SavedWorkChoice
+    {
+        bool manyFiles = false;
+        bool oneFile = false;
+        QString path;
+    } m_savedWorkChoice;
+    void saveWorkChoice();
+    void restoreWorkChoice();
+
+    QString CurrentSetName;
+    QString DialogStartFolder;
+    QString m_applicationTitle = QStringLiteral("Tablevane");
+    ProgramWindowState m_windowState;
+    bool m_centreAtFirstShow = false;
+    bool m_shown = false;
+    bool m_officeInstalled = true;
+    bool m_exiting = false;
+};

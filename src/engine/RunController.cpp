@@ -1,0 +1,279 @@
+#include "RunController.h"
+
+#include "AppPaths.h"
+#include "BackendHost.h"
+#include "FormatJob.h"
+#include "OfficeBackend.h"
+#include "RunHost.h"
+#include "RunLog.h"
+#include "TWorkThread.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+RunController::RunController(RunHost &host, MessageTable &messages, QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_messages(messages)
+{
+    makeFreshWorker();
+}
+
+RunController::~RunController()
+{
+    shutdown();
+}
+
+bool RunController::workerSuspended() const
+{
+    return m_worker && m_worker->isSuspended();
+}
+
+void RunController::makeFreshWorker()
+{
+    m_retired.removeAll(QPointer<TWorkThread>());
+    if (m_worker)
+        m_retired.append(m_worker);
+    m_worker = new TWorkThread(this, [this](TWorkThread *caller) { RunStep(caller); });
+    connect(m_worker.data(), &QThread::finished, m_worker.data(), &QObject::deleteLater);
+    m_state.ProblemLogged = false;
+}
+
+void RunController::StartRun()
+{
+    if (m_state.RunInProgress) {
+        PauseOrResume();
+        return;
+    }
+    // A stopped step still finishing its document: a new run would start inside it.
+    if (m_stepRunning)
+        return;
+    if (m_host.workPathText().isEmpty() || (!m_host.oneFileChosen() && m_state.Count <= 0)) {
+        ShowSelectObjectMessage();
+        return;
+    }
+    if (m_host.patternSheetMissing()) {
+        ShowChoosePatternSheetMessage();
+        return;
+    }
+    m_state.RunInProgress = true;
+    m_host.setStatusText(QString());
+    m_host.saveProgramSettings();
+    m_host.setProgressPosition(0);
+    m_state.Position = 1;
+    m_logFailureShown = false;
+    AppPaths::ensureAppDataFolder();
+    if (m_host.logChecked() && !RunLog::emptyLog(AppPaths::logFile()))
+        reportLogFailure();
+    if (m_host.oneFileChosen()) {
+        const QString path = m_host.workPathText();
+        m_state.Count = 1;
+        m_state.WorkFolder = AppPaths::folderPart(path);
+        m_state.Files = QStringList{QString(), AppPaths::fileNamePart(path)};
+    }
+    PauseOrResume();
+}
+
+void RunController::PauseOrResume()
+{
+    if (!m_worker)
+        return;
+    if (m_worker->isSuspended()) {
+        m_host.setRunCaption(RunCaption::Pause);
+        m_worker->resumeWorker();
+    } else if (!m_worker->isTerminated()) {
+        m_host.setRunCaption(RunCaption::Resume);
+        m_worker->suspendWorker();
+    }
+}
+
+void RunController::StopRun()
+{
+    if (m_worker)
+        m_worker->terminateWorker();
+    ResetStartButton();
+    m_host.showSettingsSummary();
+    openLogIfProblem();
+    makeFreshWorker();
+    emit runStopped();
+}
+
+void RunController::ResetStartButton()
+{
+    m_host.setRunCaption(RunCaption::Start);
+    m_state.RunInProgress = false;
+}
+
+void RunController::ViewLog()
+{
+    const QString path = AppPaths::logFile();
+    if (QFileInfo::exists(path))
+        m_host.openLog(path);
+    else
+        m_host.showMessage(m_messages.text(0), MessageIcon::Information);
+}
+
+void RunController::ShowSelectObjectMessage()
+{
+    m_host.showMessage(m_messages.text(7), MessageIcon::Warning);
+}
+
+void RunController::ShowChoosePatternSheetMessage()
+{
+    m_host.showMessage(m_messages.text(30) + QLatin1Char('\n') + m_messages.text(31), MessageIcon::Warning);
+}
+
+void RunController::WriteLogLine(const QString &first, const QString &second)
+{
+    AppPaths::ensureAppDataFolder();
+    if (!RunLog::WriteLogLine(AppPaths::logFile(), first, second))
+        reportLogFailure();
+}
+
+void RunController::setProblemLogged()
+{
+    m_state.ProblemLogged = true;
+    emit documentFailed();
+}
+
+void RunController::reportLogFailure()
+{
+    // Once per run: every document is still treated, the user learns the log is lost.
+    if (m_logFailureShown)
+        return;
+    m_logFailureShown = true;
+    m_host.showMessage(QStringLiteral("The log file cannot be written:\n") + AppPaths::logFile(), MessageIcon::Error);
+}
+
+QString RunController::progressText(const MessageTable &messages, int position, int count, ProgressWording wording)
+{
+    if (wording == ProgressWording::Excel) {
+        return messages.text(47) + QLatin1Char(' ') + QString::number(position) + QLatin1Char(' ') + messages.text(48)
+            + QLatin1Char(' ') + QString::number(count);
+    }
+    return QStringLiteral("Complete ") + QString::number(position) + QStringLiteral(" from ") + QString::number(count);
+}
+
+void RunController::ReportProgress(int position, int count, ProgressWording wording)
+{
+    m_host.setProgressPosition(position);
+    const QString text = progressText(m_messages, position, count, wording);
+    m_host.setStatusText(text);
+    m_host.setTrayHint(text);
+}
+
+void RunController::RunStep(TWorkThread *caller)
+{
+    // A worker that was stopped or is being shut down asks for nothing more.
+    if (m_shuttingDown || caller->isTerminated() || caller != m_worker)
+        return;
+    m_stepRunning = true;
+    const QString path = AppPaths::joinPath(m_state.WorkFolder, m_state.fileAt(m_state.Position));
+    if (m_host.applyForAll())
+        runAllSheets(path);
+    else
+        runOneSheet(path);
+    m_stepRunning = false;
+    if (m_shuttingDown)
+        return;
+    m_host.repaintWindow();
+    // A step that Stop interrupted ends quietly once its document is done.
+    if (caller->isTerminated())
+        return;
+    ++m_state.Position;
+    if (m_state.Position > m_state.Count)
+        EndRun();
+}
+
+void RunController::runAllSheets(const QString &path)
+{
+    const int office = m_host.officeChoice();
+    OfficeBackend *backend = m_host.backend(office);
+    if (!backend)
+        return;
+    BackendHost &backendHost = m_host.backendHost();
+    backend->readSheetNames(path, backendHost);
+    const int sheetCount = backendHost.queryResults().SheetCount;
+    for (int sheet = 0; sheet < sheetCount && !m_shuttingDown; ++sheet) {
+        // Excel counts sheets from 1, Calc from 0.
+        const int argument = office == 0 ? sheet + 1 : sheet;
+        backend->formatDocument(path, argument, m_state.Position, m_state.Count, m_host.formatJob(), backendHost);
+        m_host.processEvents();
+    }
+}
+
+void RunController::runOneSheet(const QString &path)
+{
+    const int office = m_host.officeChoice();
+    OfficeBackend *backend = m_host.backend(office);
+    if (backend) {
+        bool ok = false;
+        const int n = m_host.applySheetText().toInt(&ok);
+        if (!ok || n <= 0)
+            failSheetNumber(path, office);
+        else
+            backend->formatDocument(path, office == 0 ? n : n - 1, m_state.Position, m_state.Count,
+                                    m_host.formatJob(), m_host.backendHost());
+    }
+    m_host.processEvents();
+}
+
+void RunController::failSheetNumber(const QString &path, int office)
+{
+    // No sheet to work on: the document fails like any other, in its office's words.
+    const QString message = m_messages.text(46);
+    if (m_host.logChecked()) {
+        if (office == 0)
+            WriteLogLine(RunLog::excelLineStart(path, QDateTime::currentDateTime()), RunLog::excelLineEnd(message));
+        else
+            WriteLogLine(path, message);
+    }
+    setProblemLogged();
+    ReportProgress(m_state.Position, m_state.Count, office == 0 ? ProgressWording::Excel : ProgressWording::Calc);
+}
+
+void RunController::EndRun()
+{
+    m_worker->terminateWorker();
+    ResetStartButton();
+    m_host.showSettingsSummary();
+    openLogIfProblem();
+    m_host.showMessage(m_messages.text(12), MessageIcon::Information);
+    makeFreshWorker();
+    emit runFinished();
+}
+
+void RunController::openLogIfProblem()
+{
+    const QString path = AppPaths::logFile();
+    if (m_state.ProblemLogged && QFileInfo::exists(path) && m_host.logChecked())
+        m_host.openLog(path);
+}
+
+void RunController::endAll()
+{
+    m_shuttingDown = true;
+    for (const QPointer<TWorkThread> &worker : m_retired) {
+        if (worker)
+            worker->terminateWorker();
+    }
+    if (m_worker)
+        m_worker->terminateWorker();
+}
+
+void RunController::shutdown()
+{
+    endAll();
+    QList<QPointer<TWorkThread>> workers = m_retired;
+    workers.append(m_worker);
+    // A worker may be waiting for a step it has already asked for; running the pending
+    // request (which now returns at once) lets it see the flag and end.
+    for (const QPointer<TWorkThread> &worker : workers) {
+        while (worker && worker->isRunning()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            worker->wait(10);
+        }
+        delete worker.data();
+    }
+    m_retired.clear();
+}

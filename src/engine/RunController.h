@@ -1,0 +1,80 @@
+#pragma once
+
+#include "MessageTable.h"
+#include "ProgressWording.h"
+#include "RunState.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class RunHost;
+class TWorkThread;
+
+// Runs a list of documents one step at a time: Start, Pause/Resume, Stop, the step
+// itself, the end of a run, progress and the log of failed documents. Everything here
+// runs in the window's thread; the worker only paces the steps.
+class RunController : public QObject
+{
+    Q_OBJECT
+
+public:
+    RunController(RunHost &host, MessageTable &messages, QObject *parent = nullptr);
+    ~RunController() override;
+
+    RunState &state() { return m_state; }
+    const RunState &state() const { return m_state; }
+    bool runInProgress() const { return m_state.RunInProgress; }
+    // A step is running (also one that Stop has asked to finish its document).
+    bool stepRunning() const { return m_stepRunning; }
+    // A run is going, paused or still finishing a stopped step: its list must not change.
+    bool busy() const { return m_state.RunInProgress || m_stepRunning; }
+    bool workerSuspended() const;
+
+    void StartRun();
+    void PauseOrResume();
+    void StopRun();
+    void ResetStartButton();
+    void ViewLog();
+    void ShowSelectObjectMessage();
+    void ShowChoosePatternSheetMessage();
+
+    // Services for the back-ends.
+    void WriteLogLine(const QString &first, const QString &second);
+    void ReportProgress(int position, int count, ProgressWording wording);
+    void setProblemLogged();
+
+    // The program is ending, mid-run or paused: every worker is told to end and a step
+    // under way stops after its current call. Safe inside a step.
+    void endAll();
+    // endAll, then waits until every worker has ended. Call it outside a step (after
+    // the message loop has returned).
+    void shutdown();
+    bool shuttingDown() const { return m_shuttingDown; }
+
+    static QString progressText(const MessageTable &messages, int position, int count, ProgressWording wording);
+
+signals:
+    void runFinished();   // the last document is done and the end of the run has run
+    void runStopped();
+    void documentFailed();   // a document (or one sheet of it) failed
+
+private:
+    void RunStep(TWorkThread *caller);
+    void runAllSheets(const QString &path);
+    void runOneSheet(const QString &path);
+    void failSheetNumber(const QString &path, int office);
+    void EndRun();
+    void makeFreshWorker();
+    void openLogIfProblem();
+    void reportLogFailure();
+
+    RunHost &m_host;
+    MessageTable &m_messages;
+    RunState m_state;
+    QPointer<TWorkThread> m_worker;
+    QList<QPointer<TWorkThread>> m_retired;
+    bool m_stepRunning = false;
+    bool m_shuttingDown = false;
+    bool m_logFailureShown = false;
+};

@@ -1,0 +1,406 @@
+#include "AppPaths.h"
+#include "MainWindowUi.h"
+#include "RadioGroup.h"
+#include "RunController.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+// The main window: its outline, its life (show steps, availability, caption, close,
+// exit) and a run driven through its controls.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outlineCaptionsAndDefaults();
+    void menusShortcutsAndTray();
+    void fixedClientArea();
+    void noOfficeLocksTheWindow();
+    void folderRunThroughTheWindow();
+    void folderChoiceRefusedDuringRun();
+    void cancelledFolderChoiceKeepsOneFileChoice();
+    void droppedItems();
+    void captionFollowsTheSetName();
+    void closeWritesPreferencesExitDoesNot();
+    void closingDuringPausedRunEndsCleanly();
+    void screenshot();
+
+private:
+    void makeDocuments(const QTemporaryDir &folder, const QStringList &names);
+};
+
+void TestMainWindow::makeDocuments(const QTemporaryDir &folder, const QStringList &names)
+{
+    for (const QString &name : names) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+}
+
+void TestMainWindow::outlineCaptionsAndDefaults()
+{
+    WindowFixture fixture;
+    TfrmTablevane &window = fixture.window();
+    auto text = [&](const char *name) {
+        QObject *object = window.findChild<QObject *>(QString::fromLatin1(name));
+        if (!object)
+            return QStringLiteral("<missing %1>").arg(QString::fromLatin1(name));
+        if (auto *button = qobject_cast<QAbstractButton *>(object))
+            return button->text();
+        if (auto *label = qobject_cast<QLabel *>(object))
+            return label->text();
+        if (auto *box = qobject_cast<QGroupBox *>(object))
+            return box->title();
+        return QString();
+    };
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tablevane"));
+    QCOMPARE(text("grbSelect"), QStringLiteral("Work with..."));
+    QCOMPARE(text("rbManyFiles"), QStringLiteral("...directory with files"));
+    QCOMPARE(text("rbOneFile"), QStringLiteral("...one file"));
+    QCOMPARE(text("rgbOrient"), QStringLiteral("Orientation of page"));
+    QCOMPARE(text("rgbInterLeave"), QStringLiteral("Interleave background"));
+    QCOMPARE(text("grbWidth"), QStringLiteral("Width of columns"));
+    QCOMPARE(text("grbAdd"), QStringLiteral("Additional"));
+    QCOMPARE(text("chkFName"), QStringLiteral("Include name of file in page header"));
+    QCOMPARE(text("chkLog"), QStringLiteral("Make .log file (if problem in process)"));
+    QCOMPARE(text("chRepHeader"), QStringLiteral("Repeat header on each page"));
+    QCOMPARE(text("grbApply"), QStringLiteral("Apply to..."));
+    QCOMPARE(text("grbRangeSize"), QStringLiteral("Range for processing"));
+    QCOMPARE(text("btnStart"), QStringLiteral("Start!"));
+    QCOMPARE(text("btnStop"), QStringLiteral("Stop"));
+    QCOMPARE(text("btnOpenTVX"), QStringLiteral("Open set"));
+    QCOMPARE(text("btnRemember"), QStringLiteral("Save set"));
+
+    MainWindowUi &ui = fixture.ui();
+    QVERIFY(!ui.rbManyFiles->isChecked() && !ui.rbOneFile->isChecked());
+    QCOMPARE(ui.rgbOrient->itemIndex(), 0);
+    QCOMPARE(ui.rgbOrient->item(2)->text(), QStringLiteral("Leave \"As Is\""));
+    QCOMPARE(ui.rgbInterLeave->itemIndex(), 0);
+    QVERIFY(ui.chkFontAsIs->isChecked());
+    for (QWidget *font : std::initializer_list<QWidget *>{ui.cmbFontName, ui.cmbFontSize, ui.chkBold, ui.chkItalic,
+                                                          ui.btnFontColor, ui.pnlColorFont, ui.lblFontName})
+        QVERIFY2(!font->isEnabled(), qPrintable(font->objectName()));
+    QCOMPARE(ui.cmbFontSize->currentText(), QStringLiteral("10"));
+    QCOMPARE(ui.cmbFontSize->count(), 7);
+    QCOMPARE(ui.cmbFontName->currentText(), QStringLiteral("Tahoma"));
+    QCOMPARE(ui.cmbFontName->itemText(ui.cmbFontName->count() - 1), QStringLiteral("MS Shell Dlg"));
+    QVERIFY(ui.rbAuto->isChecked());
+    QVERIFY(ui.chkWrap->isChecked() && ui.chkBorders->isChecked() && ui.chkBoldTopLine->isChecked()
+            && ui.chkLog->isChecked());
+    QVERIFY(!ui.chkFName->isChecked() && !ui.chkPageNumeration->isChecked() && !ui.chRepHeader->isChecked());
+    QCOMPARE(ui.edtApplySheet->text(), QStringLiteral("1"));
+    QVERIFY(ui.chkRangeAuto->isChecked());
+    QVERIFY(!ui.cmbLetterLeft->isEnabled() && !ui.lblBottomRow->isEnabled());
+    QCOMPARE(ui.cmbLetterRight->count(), 26);
+    QCOMPARE(ui.cmbBottomDigit->count(), 100);
+    QCOMPARE(ui.cmbTopDigit->currentText(), QStringLiteral("1"));
+    QCOMPARE(ui.btnOpenTVX->toolTip(), QStringLiteral("Click here  for open file with formatting parameters"));
+    QCOMPARE(ui.btnStart->toolTip(), QStringLiteral("Click here for begin working"));
+    QCOMPARE(ui.edPattern->toolTip(), QStringLiteral("Name of file, which use as pattern"));
+    QCOMPARE(ui.cmbSheetNumber->toolTip(), QStringLiteral("Click here for choose sheet number"));
+    QVERIFY(ui.edtWorkDir->isReadOnly());
+
+    // The reactions without dialogs follow the model.
+    ui.chkFontAsIs->click();
+    QVERIFY(ui.cmbFontName->isEnabled() && ui.btnFontColor->isEnabled() && !ui.pnlColorFont->isEnabled());
+    ui.chkRangeAuto->click();
+    QVERIFY(ui.cmbLetterLeft->isEnabled() && ui.lblBottomRow->isEnabled());
+    ui.chkApplyForAll->click();
+    QVERIFY(!ui.edtApplySheet->isEnabled() && !ui.btnViewSheetName->isEnabled());
+    QVERIFY(fixture.window().formatSet().set().ApplyForAll);
+}
+
+void TestMainWindow::menusShortcutsAndTray()
+{
+    WindowFixture fixture;
+    MainWindowUi &ui = fixture.ui();
+    QCOMPARE(ui.File1->title(), QStringLiteral("&File"));
+    QCOMPARE(ui.N6->title(), QStringLiteral("&Settings"));
+    QCOMPARE(ui.Help1->title(), QStringLiteral("&Help"));
+    QCOMPARE(ui.OpenTVX1->text(), QStringLiteral("Open set"));
+    QCOMPARE(ui.OpenTVX1->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    QCOMPARE(ui.RememberSet->text(), QStringLiteral("Remember set "));
+    QCOMPARE(ui.RememberSet->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    QCOMPARE(ui.Parameters1->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
+    QCOMPARE(ui.Languageandhelp1->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    QCOMPARE(ui.Helpcontents1->shortcut(), QKeySequence(Qt::Key_F1));
+    QVERIFY(ui.APAstyle->isCheckable());
+    QCOMPARE(ui.AboutTablevane1->text(), QStringLiteral("About Tablevane"));
+
+    QMenu *tray = fixture.window().trayMenu();
+    QStringList items;
+    for (QAction *action : tray->actions())
+        items.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(items, (QStringList{QStringLiteral("Restore Tablevane"), QStringLiteral("Start"), QStringLiteral("Stop"),
+                                 QStringLiteral("-"), QStringLiteral("Exit")}));
+    QVERIFY(!fixture.window().trayIcon()->isVisible());
+    QCOMPARE(fixture.window().trayIcon()->toolTip(), QStringLiteral("Tablevane"));
+}
+
+void TestMainWindow::fixedClientArea()
+{
+    WindowFixture fixture;
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const int client = window.height() - window.menuBar()->height();
+    QCOMPARE(window.width(), 562);
+    QCOMPARE(client, 525);
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    // Every group fits inside the client area without overlapping a neighbour.
+    QList<QWidget *> groups;
+    for (QGroupBox *group : fixture.ui().groups())
+        groups.append(group);
+    groups << fixture.ui().rgbOrient << fixture.ui().rgbInterLeave;
+    const QRect area = window.centralWidget()->rect();
+    for (QWidget *group : groups) {
+        const QRect box(group->mapTo(window.centralWidget(), QPoint(0, 0)), group->size());
+        QVERIFY2(area.contains(box), qPrintable(group->objectName()));
+        QVERIFY2(group->height() >= group->minimumSizeHint().height(), qPrintable(group->objectName()));
+        for (QWidget *other : groups) {
+            const QRect otherBox(other->mapTo(window.centralWidget(), QPoint(0, 0)), other->size());
+            if (other != group)
+                QVERIFY2(!box.intersects(otherBox), qPrintable(group->objectName() + other->objectName()));
+        }
+    }
+}
+
+void TestMainWindow::noOfficeLocksTheWindow()
+{
+    WindowFixture fixture(false);
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    QCOMPARE(fixture.messages.shown.size(), 1);
+    const FakeMessagePort::Shown message = fixture.messages.shown.constFirst();
+    QCOMPARE(message.caption, QStringLiteral("Tablevane"));
+    QCOMPARE(message.icon, MessageIcon::Error);
+    QCOMPARE(message.text,
+             QStringLiteral("Warning! This computer have\"t installed MS Excel from MS Office and have\"t installed "
+                            "OpenOffice.org \u0421alc from OpenOffice.org.\n\nFor this reason use Tablevane impossible."
+                            "\n\nIf you want to use Tablevane, you need install MS Excel or Scalc or both of them and run "
+                            "Tablevane again.\n"));
+    MainWindowUi &ui = fixture.ui();
+    for (QWidget *control : std::initializer_list<QWidget *>{ui.rbManyFiles, ui.btnStart, ui.chkWrap, ui.cmbLetterLeft,
+                                                             ui.edtApplySheet, ui.rgbOrient, ui.chkFontAsIs, ui.rbAuto})
+        QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+    QVERIFY(!ui.File1->menuAction()->isEnabled());
+    QVERIFY(!ui.Parameters1->isEnabled());
+    QVERIFY(ui.APAstyle->isEnabled() && ui.Languageandhelp1->isEnabled() && ui.Helpcontents1->isEnabled()
+            && ui.AboutTablevane1->isEnabled());
+    // A dropped document only repeats the message.
+    window.HandleDroppedItem(QStringLiteral("/tmp/x.xls"));
+    QCOMPARE(fixture.messages.shown.size(), 2);
+    QVERIFY(fixture.calc.calls.isEmpty());
+    window.close();
+    QVERIFY(!QFile::exists(AppPaths::AppDataFolder() + QStringLiteral("/Tablevane.ini")));
+}
+
+void TestMainWindow::folderRunThroughTheWindow()
+{
+    QTemporaryDir documents;
+    makeDocuments(documents, {QStringLiteral("a.xls"), QStringLiteral("b.xls"), QStringLiteral("c.xls")});
+    WindowFixture fixture;
+    fixture.calc.failingNames = {QStringLiteral("b.xls")};
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    MainWindowUi &ui = fixture.ui();
+    QCOMPARE(ui.sBar->currentMessage(), QStringLiteral("OpenOffice.org Calc + XLS (default) + MS Excel 97/2000/XP (*.xls)"));
+
+    fixture.files.setNextFileName(documents.path());
+    QTest::mouseClick(ui.rbManyFiles, Qt::LeftButton);
+    QCOMPARE(fixture.files.folderPrompts,
+             QStringList{QStringLiteral("For processing select folder, which contains files for processing (\"XLS\" or \"ODS\" or \"XLSX\")")});
+    QCOMPARE(ui.edtWorkDir->text(), documents.path());
+    QCOMPARE(ui.pbar->maximum(), 3);
+    QVERIFY(ui.rbManyFiles->isChecked());
+
+    QTest::mouseClick(ui.btnStart, Qt::LeftButton);
+    QTRY_VERIFY(fixture.messages.texts().contains(QStringLiteral("Processing completed")));
+    QCOMPARE(fixture.calc.calls.size(), 3);
+    QCOMPARE(ui.pbar->value(), 3);
+    QCOMPARE(window.trayIcon()->toolTip(), QStringLiteral("Complete 3 from 3"));
+    QCOMPARE(fixture.shell.editorOpened, QStringList{AppPaths::logFile()});
+    QCOMPARE(ui.btnStart->text(), QStringLiteral("Start!"));
+    QCOMPARE(ui.sBar->currentMessage(), QStringLiteral("OpenOffice.org Calc + XLS (default) + MS Excel 97/2000/XP (*.xls)"));
+    QFile log(AppPaths::logFile());
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLocal8Bit(log.readAll()), documents.filePath(QStringLiteral("b.xls")) + QStringLiteral(" can`t process document\r\n"));
+    // Start wrote the preferences.
+    QVERIFY(QFile::exists(AppPaths::AppDataFolder() + QStringLiteral("/Tablevane.ini")));
+}
+
+void TestMainWindow::folderChoiceRefusedDuringRun()
+{
+    QTemporaryDir documents;
+    QTemporaryDir other;
+    makeDocuments(documents, {QStringLiteral("a.xls"), QStringLiteral("b.xls")});
+    makeDocuments(other, {QStringLiteral("z.xls")});
+    WindowFixture fixture;
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    MainWindowUi &ui = fixture.ui();
+    fixture.files.setNextFileName(documents.path());
+    QTest::mouseClick(ui.rbManyFiles, Qt::LeftButton);
+    fixture.calc.duringCall = [&] {
+        if (fixture.calc.calls.size() == 1)
+            QTest::mouseClick(ui.btnStart, Qt::LeftButton);   // pause
+    };
+    QTest::mouseClick(ui.btnStart, Qt::LeftButton);
+    QTRY_COMPARE(ui.btnStart->text(), QStringLiteral("Resume"));
+    QCOMPARE(window.trayMenu()->actions().at(1)->text(), QStringLiteral("Resume"));
+    fixture.files.setNextFileName(other.path());
+    QTest::mouseClick(ui.rbOneFile, Qt::LeftButton);
+    QTest::mouseClick(ui.rbManyFiles, Qt::LeftButton);
+    window.HandleDroppedItem(other.path());
+    QCOMPARE(fixture.files.folderPrompts.size(), 1);
+    QCOMPARE(ui.edtWorkDir->text(), documents.path());
+    QVERIFY(ui.rbManyFiles->isChecked() && !ui.rbOneFile->isChecked());
+    QCOMPARE(window.run().state().Count, 2);
+    QTest::mouseClick(ui.btnStart, Qt::LeftButton);   // resume
+    QTRY_VERIFY(fixture.messages.texts().contains(QStringLiteral("Processing completed")));
+    QCOMPARE(fixture.calc.calls.size(), 2);
+    QCOMPARE(fixture.calc.calls.at(1).path, documents.filePath(QStringLiteral("b.xls")));
+}
+
+void TestMainWindow::cancelledFolderChoiceKeepsOneFileChoice()
+{
+    WindowFixture fixture;
+    fixture.window().show();
+    MainWindowUi &ui = fixture.ui();
+    fixture.files.setNextFileName(QStringLiteral("/data/one.xls"));
+    QTest::mouseClick(ui.rbOneFile, Qt::LeftButton);
+    QCOMPARE(ui.edtWorkDir->text(), QStringLiteral("/data/one.xls"));
+    QCOMPARE(fixture.files.openedSpecs.constFirst().title, QStringLiteral("Tablevane-selection file"));
+    QCOMPARE(fixture.files.openedSpecs.constFirst().filter, QStringLiteral("'MS Excel Workbook 97/2000/XP/2003 (*.xls)|*.xls"));
+    fixture.files.setNextFileName(QString());
+    QTest::mouseClick(ui.rbManyFiles, Qt::LeftButton);
+    QVERIFY(ui.rbOneFile->isChecked() && !ui.rbManyFiles->isChecked());
+    QCOMPARE(ui.edtWorkDir->text(), QStringLiteral("/data/one.xls"));
+}
+
+void TestMainWindow::droppedItems()
+{
+    QTemporaryDir documents;
+    makeDocuments(documents, {QStringLiteral("only.xlsx")});
+    WindowFixture fixture;
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    QFile set(documents.filePath(QStringLiteral("mine.TVX")));
+    QVERIFY(set.open(QIODevice::WriteOnly));
+    set.write("[Orientation]\r\nOrientation=1\r\n");
+    set.close();
+    window.HandleDroppedItem(set.fileName());
+    QCOMPARE(window.windowTitle(), QStringLiteral("mine.TVX - Tablevane"));
+    QCOMPARE(window.formatSet().set().Orientation, 1);
+    QVERIFY(!window.run().runInProgress());
+
+    window.HandleDroppedItem(documents.path());   // no .xls inside
+    QVERIFY(fixture.messages.shown.last().text.endsWith(QStringLiteral("\"xls\"\nPlease, select work directory again.")));
+    QCOMPARE(fixture.messages.shown.last().icon, MessageIcon::Warning);
+    window.HandleDroppedItem(documents.filePath(QStringLiteral("only.xlsx")));
+    QCOMPARE(fixture.messages.shown.last().text,
+             QStringLiteral("On this computer is not installed by MS Office 2007,\nwhich required for processing of this file"));
+    window.HandleDroppedItem(documents.filePath(QStringLiteral("notes.txt")));
+    QCOMPARE(fixture.messages.shown.last().text, QStringLiteral("The files of this type are not processed Tablevane"));
+    QVERIFY(fixture.calc.calls.isEmpty());
+
+    makeDocuments(documents, {QStringLiteral("a.xls")});
+    window.HandleDroppedItem(documents.path());
+    QTRY_VERIFY(fixture.messages.texts().contains(QStringLiteral("Processing completed")));
+    QCOMPARE(fixture.calc.calls.size(), 1);
+    QVERIFY(fixture.ui().rbManyFiles->isChecked());
+}
+
+void TestMainWindow::captionFollowsTheSetName()
+{
+    WindowFixture fixture;
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    window.AppEventsMinimize();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tablevane"));
+    QCOMPARE(window.applicationTitle(), QStringLiteral("Tablevane"));
+    QTemporaryDir folder;
+    fixture.files.setNextFileName(folder.filePath(QStringLiteral("a.tvx")));
+    QTest::mouseClick(fixture.ui().btnRemember, Qt::LeftButton);
+    QCOMPARE(fixture.files.savedSpecs.constFirst().title, QStringLiteral("Tablevane-save set"));
+    QVERIFY(fixture.files.savedSpecs.constFirst().confirmOverwrite);
+    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("a.tvx"))));
+    QCOMPARE(window.windowTitle(), QStringLiteral("a.tvx - Tablevane"));
+    window.Restore1Click();
+    QCOMPARE(window.applicationTitle(), QStringLiteral("a.tvx - Tablevane"));
+    QVERIFY(window.isVisible());
+}
+
+void TestMainWindow::closeWritesPreferencesExitDoesNot()
+{
+    const QString ini = QStringLiteral("/Tablevane/Tablevane.ini");
+    {
+        WindowFixture fixture;
+        fixture.window().show();
+        fixture.window().Exit1Click();
+        QVERIFY(!QFile::exists(fixture.config.path() + ini));
+    }
+    {
+        WindowFixture fixture;
+        fixture.window().show();
+        fixture.window().move(40, 60);
+        fixture.window().close();
+        QFile file(fixture.config.path() + ini);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLocal8Bit(file.readAll());
+        QVERIFY2(text.contains(QStringLiteral("[Office]\r\nOffice=1\r\n")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Left=40")));
+    }
+}
+
+void TestMainWindow::closingDuringPausedRunEndsCleanly()
+{
+    QTemporaryDir documents;
+    makeDocuments(documents, {QStringLiteral("a.xls"), QStringLiteral("b.xls")});
+    WindowFixture fixture;
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    fixture.files.setNextFileName(documents.path());
+    QTest::mouseClick(fixture.ui().rbManyFiles, Qt::LeftButton);
+    fixture.calc.duringCall = [&] { window.close(); };
+    QTest::mouseClick(fixture.ui().btnStart, Qt::LeftButton);
+    QTRY_VERIFY(!fixture.calc.calls.isEmpty());
+    QTRY_VERIFY(!window.run().stepRunning());
+    QElapsedTimer timer;
+    timer.start();
+    window.run().shutdown();
+    QVERIFY(timer.elapsed() < 2000);
+    QCOMPARE(fixture.calc.calls.size(), 1);
+    QVERIFY(!fixture.messages.texts().contains(QStringLiteral("Processing completed")));
+}
+
+void TestMainWindow::screenshot()
+{
+    // Renders the window for a look at its layout; kept when TABLEVANE_SCREENSHOT names a file.
+    WindowFixture fixture;
+    fixture.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fixture.window()));
+    const QPixmap picture = fixture.window().grab();
+    QVERIFY(!picture.isNull());
+    const QString target = qEnvironmentVariable("TABLEVANE_SCREENSHOT");
+    if (!target.isEmpty())
+        QVERIFY(picture.save(target));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,48 @@
+#include "FakeOfficeBackend.h"
+
+#include "BackendHost.h"
+#include "FormatJob.h"
+#include "RunLog.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+void FakeOfficeBackend::formatDocument(const QString &path, int sheet, int position, int count, const FormatJob &job,
+                                       BackendHost &host)
+{
+    calls.append({path, sheet, position, count});
+    if (duringCall)
+        duringCall();
+    if (failingNames.contains(QFileInfo(path).fileName())) {
+        if (job.set.Log) {
+            if (m_wording == ProgressWording::Excel)
+                host.writeLogLine(RunLog::excelLineStart(path, QDateTime::currentDateTime()),
+                                  RunLog::excelLineEnd(host.message(46)));
+            else
+                host.writeLogLine(path, host.message(46));
+        }
+        host.setProblemLogged();
+    }
+    host.reportProgress(position, count, m_wording);
+}
+
+void FakeOfficeBackend::readSheetNames(const QString &path, BackendHost &host)
+{
+    sheetQueries.append(path);
+    QueryResults &results = host.queryResults();
+    results.SheetCount = sheetCount;
+    results.SheetNames.clear();
+    for (int i = 0; i < sheetCount; ++i)
+        results.SheetNames.append(QStringLiteral("Sheet%1").arg(i + 1));
+    host.setSheetNumberItems(sheetCount);
+}
+
+void FakeOfficeBackend::readPatternWidths(const QString &, int, BackendHost &host)
+{
+    host.queryResults().PatternColumnCount = 0;
+}
+
+std::optional<QString> FakeOfficeBackend::viewSheetName(const QString &, int sheet, BackendHost &)
+{
+    return QStringLiteral("Sheet%1").arg(sheet);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "OfficeBackend.h"
+#include "ProgressWording.h"
+
+#include <QSet>
+#include <QStringList>
+#include <QList>
+#include <functional>
+
+// A back-end that formats nothing: it records each call, fails the documents it is
+// told to fail the way a real back-end does (log line when logging is on, problem
+// flag), and reports progress in its office's wording.
+class FakeOfficeBackend : public OfficeBackend
+{
+public:
+    explicit FakeOfficeBackend(ProgressWording wording) : m_wording(wording) {}
+
+    struct Call
+    {
+        QString path;
+        int sheet;
+        int position;
+        int count;
+    };
+
+    void formatDocument(const QString &path, int sheet, int position, int count, const FormatJob &job,
+                        BackendHost &host) override;
+    void readSheetNames(const QString &path, BackendHost &host) override;
+    void readPatternWidths(const QString &path, int sheet, BackendHost &host) override;
+    std::optional<QString> viewSheetName(const QString &path, int sheet, BackendHost &host) override;
+
+    QList<Call> calls;
+    QStringList sheetQueries;
+    QSet<QString> failingNames;      // file names (without folder) that fail
+    int sheetCount = 1;              // what the sheet query reports
+    std::function<void()> duringCall;   // runs inside each formatting call
+
+private:
+    ProgressWording m_wording;
+};
