@@ -1,0 +1,38 @@
+#pragma once
+
+#include "CalcFilterArgs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class CalcPageStyle;
+class CalcSheet;
+
+// A loaded spreadsheet document.
+class CalcDocument
+{
+public:
+    virtual ~CalcDocument() = default;
+
+    // The import filter the office read the document with.
+    virtual QString filterName() = 0;
+
+    virtual int sheetCount() = 0;
+    // The names of all sheets in sheet order, read at once.
+    virtual QStringList sheetNames() = 0;
+    // The sheet at a 0-based index; throws CalcError beyond the last sheet.
+    virtual std::unique_ptr<CalcSheet> sheet(int index) = 0;
+
+    // The "PageStyles" family.
+    virtual int pageStyleCount() = 0;
+    virtual std::unique_ptr<CalcPageStyle> pageStyle(int index) = 0;
+    virtual std::unique_ptr<CalcPageStyle> pageStyle(const QString &name) = 0;
+
+    virtual void storeToUrl(const QString &url, const CalcFilterArgs &args) = 0;
+    // Stores under the document's own name and format.
+    virtual void store() = 0;
+    // Close(true); the document is gone afterwards.
+    virtual void close() = 0;
+};

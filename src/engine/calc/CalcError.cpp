@@ -1,0 +1,7 @@
+#include "CalcError.h"
+
+CalcError::CalcError(const QString &message)
+    : m_message(message)
+    , m_utf8(message.toUtf8())
+{
+}

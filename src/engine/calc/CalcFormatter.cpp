@@ -1,0 +1,351 @@
+#include "CalcFormatter.h"
+
+#include "BackendHost.h"
+#include "CalcCellRange.h"
+#include "CalcDocument.h"
+#include "CalcError.h"
+#include "CalcHeaderContent.h"
+#include "CalcPageStyle.h"
+#include "CalcPaths.h"
+#include "CalcRangeScan.h"
+#include "CalcSession.h"
+#include "CalcSheet.h"
+#include "CalcStorePlan.h"
+#include "ColumnLetters.h"
+#include "FormatJob.h"
+
+#include <QRegularExpression>
+#include <QVector>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int DefaultFontHeight = 10;
+constexpr int BorderWidth = 2;          // 1/100 mm
+constexpr int ApaMargin = 2540;         // one inch in 1/100 mm
+
+enum Interleave { NoInterleave = 0, Lines = 1, Columns = 2 };
+enum Orientation { Portrait = 0, Landscape = 1 };
+
+// Windows colours are 0x00BBGGRR; the office takes 0x00RRGGBB.
+qint32 officeColor(quint32 windowsColor)
+{
+    const quint32 r = windowsColor & 0xFF;
+    const quint32 g = (windowsColor >> 8) & 0xFF;
+    const quint32 b = (windowsColor >> 16) & 0xFF;
+    return qint32((r << 16) | (g << 8) | b);
+}
+
+// A column of the manual range: one to three letters (a set file may hold lower case).
+QString columnLetters(const QString &text)
+{
+    static const QRegularExpression letters(QStringLiteral("^[A-Z]{1,3}$"));
+    const QString upper = text.toUpper();
+    if (!letters.match(upper).hasMatch())
+        throw CalcError(QStringLiteral("the column \"%1\" is no column name").arg(text));
+    return upper;
+}
+
+int columnNumber(const QString &letters)
+{
+    return ColumnLetters::ColumnLettersToNumber(letters);
+}
+
+int rowNumber(const QString &text)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok)
+        throw CalcError(QStringLiteral("the row \"%1\" is not a number").arg(text));
+    return number;
+}
+
+CalcCellProperties weightOnly(int weight)
+{
+    CalcCellProperties properties;
+    properties.CharWeight = weight;
+    return properties;
+}
+
+} // namespace
+
+QString CalcFormatter::Range::name(const QString &c1, int r1, const QString &c2, int r2) const
+{
+    return c1 + QString::number(r1) + QLatin1Char(':') + c2 + QString::number(r2);
+}
+
+CalcFormatter::CalcFormatter(const FormatJob &job, BackendHost &host)
+    : m_job(job)
+    , m_host(host)
+{
+}
+
+void CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int sheetIndex)
+{
+    CalcSession session(office);
+    CalcDocument &document = session.open(path);
+    std::unique_ptr<CalcSheet> sheet = document.sheet(sheetIndex);
+    const std::optional<Range> range = findRange(*sheet);
+    if (!range)
+        return;   // an empty A1: nothing to format, nothing stored
+    formatRange(document, *sheet, *range, path);
+    store(document, path);
+}
+
+std::optional<CalcFormatter::Range> CalcFormatter::findRange(CalcSheet &sheet) const
+{
+    Range range;
+    const FormatSet &set = m_job.set;
+    if (set.RangeAuto) {
+        range.C = CalcRangeScan::countFirstRow(sheet, m_job.maxScanColumns);
+        if (range.C == 0)
+            return std::nullopt;
+        range.N = CalcRangeScan::countFirstColumn(sheet, m_job.maxScanRows);
+        range.L = QStringLiteral("A");
+        range.R = ColumnLetters::ColumnNumberToLetters(range.C);
+        range.T = 1;
+        range.B = range.N;
+    } else {
+        range.L = columnLetters(set.LeftColumn);
+        range.R = columnLetters(set.RightColumn);
+        // Compared as column numbers: by their texts "AA" would come before "B".
+        if (columnNumber(range.L) > columnNumber(range.R))
+            std::swap(range.L, range.R);
+        range.T = rowNumber(set.TopDigit);
+        range.B = rowNumber(set.BottomDigit);
+        if (range.T > range.B)
+            std::swap(range.T, range.B);
+    }
+    range.left = columnNumber(range.L);
+    range.right = columnNumber(range.R);
+    return range;
+}
+
+void CalcFormatter::formatRange(CalcDocument &document, CalcSheet &sheet, const Range &range,
+                                const QString &path)
+{
+    const FormatSet &set = m_job.set;
+    const std::unique_ptr<CalcCellRange> whole =
+        sheet.cellRangeByName(range.name(range.L, range.T, range.R, range.B));
+    const std::unique_ptr<CalcCellRange> rightColumn =
+        sheet.cellRangeByName(range.name(range.R, range.T + 1, range.R, range.B));
+    const std::unique_ptr<CalcCellRange> bottomRow =
+        sheet.cellRangeByName(range.name(range.L, range.B, range.R, range.B));
+    const std::unique_ptr<CalcCellRange> leftColumn =
+        sheet.cellRangeByName(range.name(range.L, range.T, range.L, range.B));
+
+    // The whole range's own properties (font, wrap and vertical centring, no
+    // background, the six border lines) go in two calls: no later step writes them.
+    const CalcCellProperties wholeProperties = wholeRangeProperties();
+    const CalcTableBorder border = borders(whole->tableBorder());
+    whole->setProperties(wholeProperties);
+    whole->setTableBorder(border);
+
+    CalcCellProperties top;
+    top.CharWeight = weight(set.BoldTopLine);
+    top.HoriJustify = set.BoldTopLine ? CalcCellProperties::HoriCentre : CalcCellProperties::HoriLeft;
+    sheet.cellRangeByName(range.name(range.L, range.T, range.R, range.T))->setProperties(top);
+
+    pageStyle(document, sheet, path);
+
+    leftColumn->setProperties(weightOnly(weight(set.BoldLeftFirst)));
+    rightColumn->setProperties(weightOnly(weight(set.BoldLastRight)));
+    bottomRow->setProperties(weightOnly(weight(set.BoldLastLine)));
+    boldCorners(sheet, range);
+
+    apaAlignment(sheet, range);
+    interleave(sheet, range);
+    columnWidths(sheet, range);
+}
+
+CalcCellProperties CalcFormatter::wholeRangeProperties() const
+{
+    const FormatSet &set = m_job.set;
+    CalcCellProperties properties;
+    if (!set.FontAsIs) {
+        properties.CharFontName = set.FontName;
+        properties.CharHeight = fontHeight();
+        properties.CharWeight = weight(set.Bold);
+        properties.CharPosture = set.Italic ? CalcCellProperties::PostureItalic
+                                            : CalcCellProperties::PostureUpright;
+        properties.CharColor = officeColor(set.FontColor);
+    }
+    properties.IsTextWrapped = set.WordWrap;
+    properties.VertJustify = CalcCellProperties::VertCentre;
+    if (set.InterLeave == NoInterleave)
+        properties.CellBackColor = CalcCellProperties::NoBackColor;
+    return properties;
+}
+
+CalcTableBorder CalcFormatter::borders(CalcTableBorder border) const
+{
+    const bool on = m_job.set.Borders;
+    const bool apa = on && m_job.set.APAStyle;
+    const int outer = on ? BorderWidth : 0;
+    const int sides = on && !apa ? BorderWidth : 0;
+    border.TopLine.OuterLineWidth = outer;
+    border.BottomLine.OuterLineWidth = outer;
+    border.LeftLine.OuterLineWidth = sides;
+    border.RightLine.OuterLineWidth = sides;
+    // The inner lines start from the right line as read, with their own widths.
+    border.VerticalLine = border.RightLine;
+    border.VerticalLine.OuterLineWidth = sides;
+    border.HorizontalLine = border.RightLine;
+    border.HorizontalLine.OuterLineWidth = outer;
+    // Every line is written, also where the range held mixed lines before.
+    border.IsTopLineValid = border.IsBottomLineValid = true;
+    border.IsLeftLineValid = border.IsRightLineValid = true;
+    border.IsVerticalLineValid = border.IsHorizontalLineValid = true;
+    return border;
+}
+
+void CalcFormatter::boldCorners(CalcSheet &sheet, const Range &range)
+{
+    const FormatSet &set = m_job.set;
+    QVector<CalcRangeAddress> corners;
+    auto corner = [&](int column, int row, bool bold) {
+        if (bold)
+            corners.append(CalcRangeAddress::fromNumbers(column, row, column, row));
+    };
+    corner(range.left, range.T, set.BoldTopLine || set.BoldLeftFirst);
+    corner(range.left, range.B, set.BoldLastLine || set.BoldLeftFirst);
+    corner(range.right, range.T, set.BoldTopLine || set.BoldLastRight);
+    corner(range.right, range.B, set.BoldLastLine || set.BoldLastRight);
+    if (!corners.isEmpty())
+        sheet.setPropertiesOnRanges(corners, weightOnly(CalcCellProperties::WeightBold));
+}
+
+void CalcFormatter::pageStyle(CalcDocument &document, CalcSheet &sheet, const QString &path)
+{
+    const FormatSet &set = m_job.set;
+    const std::unique_ptr<CalcPageStyle> style = document.pageStyle(sheet.pageStyleName());
+    CalcPageStyleProperties changes;
+    if (set.Orientation == Portrait || set.Orientation == Landscape) {
+        const CalcPageStyleProperties now = style->properties();
+        const bool landscape = set.Orientation == Landscape;
+        changes.IsLandscape = landscape;
+        const int width = now.Width.value_or(0);
+        const int height = now.Height.value_or(0);
+        if (landscape ? width < height : width > height) {
+            changes.Width = height;
+            changes.Height = width;
+        }
+    }
+    changes.HeaderIsOn = true;
+    changes.HeaderIsShared = true;
+    if (set.APAStyle) {
+        changes.CenterHorizontally = true;
+        changes.LeftMargin = changes.RightMargin = ApaMargin;
+        changes.TopMargin = changes.BottomMargin = ApaMargin;
+    }
+    style->setProperties(changes);
+
+    // The centre ends with exactly one page-number field, or empty, however often the
+    // document has been formatted before.
+    const std::unique_ptr<CalcHeaderContent> header = style->rightPageHeaderContent();
+    header->setLeftText(set.FName ? CalcPaths::fileName(path) : QString());
+    header->setCentreText(QString());
+    if (set.PageNumeration)
+        header->insertCentrePageNumber();
+    style->setRightPageHeaderContent(*header);
+}
+
+void CalcFormatter::apaAlignment(CalcSheet &sheet, const Range &range)
+{
+    if (!m_job.set.APAStyle || !range.automatic())
+        return;
+    const QVector<CalcCellType> types = sheet.cellTypes(CalcRangeAddress{0, 1, range.C - 1, 1});
+    QVector<CalcRangeAddress> right;
+    QVector<CalcRangeAddress> left;
+    for (int k = 1; k <= range.C && k <= types.size(); ++k) {
+        const CalcRangeAddress column = CalcRangeAddress::fromNumbers(k, 2, k, range.B);
+        switch (types.at(k - 1)) {
+        case CalcCellType::Value:
+        case CalcCellType::Formula:
+            right.append(column);
+            break;
+        case CalcCellType::Text:
+            left.append(column);
+            break;
+        case CalcCellType::Empty:
+            break;
+        }
+    }
+    CalcCellProperties alignment;
+    if (!right.isEmpty()) {
+        alignment.HoriJustify = CalcCellProperties::HoriRight;
+        sheet.setPropertiesOnRanges(right, alignment);
+    }
+    if (!left.isEmpty()) {
+        alignment.HoriJustify = CalcCellProperties::HoriLeft;
+        sheet.setPropertiesOnRanges(left, alignment);
+    }
+}
+
+void CalcFormatter::interleave(CalcSheet &sheet, const Range &range)
+{
+    const int interleave = m_job.set.InterLeave;
+    if (interleave != Lines && interleave != Columns)
+        return;
+    const int lastRow = range.automatic() ? range.N : range.B;
+    QVector<CalcRangeAddress> stripes;
+    if (interleave == Lines) {
+        for (int r = range.T + 1; r <= lastRow; ++r) {
+            if (r % 2 == 0)
+                stripes.append(CalcRangeAddress::fromNumbers(range.left, r, range.right, r));
+        }
+    } else {
+        const int lastColumn = range.automatic() ? range.C : range.right;
+        for (int c = range.left + 1; c <= lastColumn; ++c) {
+            if (c % 2 == 0)
+                stripes.append(CalcRangeAddress::fromNumbers(c, range.T, c, lastRow));
+        }
+    }
+    if (stripes.isEmpty())
+        return;
+    CalcCellProperties colour;
+    colour.CellBackColor = officeColor(m_job.set.InterLeaveColor);
+    sheet.setPropertiesOnRanges(stripes, colour);
+}
+
+void CalcFormatter::columnWidths(CalcSheet &sheet, const Range &range)
+{
+    const int columns = range.automatic() ? range.C : range.right - range.left + 1;
+    if (!m_job.set.WidthByPattern) {
+        if (columns > 0)
+            sheet.setOptimalWidths(range.left - 1, columns);
+        return;
+    }
+    const int available = std::max(0, int(m_job.patternWidths.size()) - 1);
+    const int count = std::min({m_job.patternColumnCount, columns, available});
+    if (count > 0)
+        sheet.setColumnWidths(range.left - 1, m_job.patternWidths.mid(1, count));
+}
+
+void CalcFormatter::store(CalcDocument &document, const QString &path)
+{
+    const CalcStorePlan plan = CalcStorePlan::make(path, m_job.saveAs);
+    if (plan.inPlace)
+        document.store();
+    else
+        document.storeToUrl(plan.targetUrl, plan.args);
+}
+
+int CalcFormatter::fontHeight() const
+{
+    const QString &text = m_job.set.FontSize;
+    if (text.isEmpty())
+        return DefaultFontHeight;
+    bool ok = false;
+    const int size = text.toInt(&ok);
+    if (!ok)
+        throw CalcError(QStringLiteral("the font size \"%1\" is not a number").arg(text));
+    return size > 0 ? size : DefaultFontHeight;
+}
+
+int CalcFormatter::weight(bool bold)
+{
+    return bold ? CalcCellProperties::WeightBold : CalcCellProperties::WeightNormal;
+}

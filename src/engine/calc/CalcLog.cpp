@@ -1,0 +1,3 @@
+#include "CalcLog.h"
+
+Q_LOGGING_CATEGORY(lcCalc, "tablevane.calc", QtWarningMsg)

@@ -1,0 +1,61 @@
+#include "CalcStorePlan.h"
+
+#include "CalcError.h"
+#include "CalcPaths.h"
+#include "SaveAsChoice.h"
+
+namespace {
+
+constexpr int CalcOffice = 1;
+constexpr int XlsExtension = 0;
+
+// The table's name for entry 7 is not registered with the office; this is the name it
+// registers for the same export filter.
+const QString &excel97FilterName()
+{
+    static const QString name = QStringLiteral("MS Excel 97");
+    return name;
+}
+
+QString charsetToken(const SaveAsChoice &saveAs)
+{
+    if (!saveAs.charsetToken || saveAs.charsetToken->isEmpty())
+        throw CalcError(QStringLiteral("no character set chosen for the filter options"));
+    return *saveAs.charsetToken;
+}
+
+} // namespace
+
+CalcStorePlan CalcStorePlan::make(const QString &path, const SaveAsChoice &saveAs)
+{
+    if (!saveAs.calcFilter)
+        throw CalcError(QStringLiteral("no save-as format chosen"));
+    CalcStorePlan plan;
+    plan.inPlace = saveAs.Office == CalcOffice && saveAs.Extension == XlsExtension
+        && saveAs.SaveAs == Excel97Entry;
+    plan.targetPath = plan.inPlace ? path : CalcPaths::targetPath(path, saveAs.calcFilter->extension);
+    plan.targetUrl = CalcPaths::documentUrl(plan.targetPath);
+    plan.args.filterName = saveAs.SaveAs == Excel97Entry ? excel97FilterName()
+                                                          : saveAs.calcFilter->filterName;
+    if (saveAs.SaveAs == DBaseEntry || saveAs.SaveAs == DifEntry)
+        plan.args.filterOptions = charsetToken(saveAs);
+    else if (saveAs.SaveAs == TextCsvEntry)
+        plan.args.filterOptions = csvOptions(saveAs);
+    return plan;
+}
+
+QString CalcStorePlan::csvOptions(const SaveAsChoice &saveAs)
+{
+    QString field;
+    if (saveAs.FixedWidth) {
+        field = QStringLiteral("FIX");
+    } else {
+        if (!saveAs.fieldDelimiterCode)
+            throw CalcError(QStringLiteral("no field delimiter chosen"));
+        field = QString::number(*saveAs.fieldDelimiterCode);
+    }
+    if (!saveAs.textDelimiterCode)
+        throw CalcError(QStringLiteral("no text delimiter chosen"));
+    return field + QLatin1Char(',') + QString::number(*saveAs.textDelimiterCode) + QLatin1Char(',')
+        + charsetToken(saveAs) + QStringLiteral(",1");
+}
