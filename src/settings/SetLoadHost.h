@@ -13,7 +13,8 @@ public:
     virtual QString message(int number) const = 0;
     virtual void showMessage(const QString &text, MessageIcon icon) = 0;
     // Runs the sheet query of the chosen office on the pattern file; it refills the
-    // pattern sheet list. False when no office is chosen and so no query ran.
+    // pattern sheet list (FormatSetModel::setSheetItems). False when no office is chosen
+    // and so no query ran. The loader selects a stored sheet only when the list holds it.
     virtual bool querySheets(const QString &patternFile) = 0;
     // The reaction to picking sheet n (1-based) of the pattern list: read that sheet's
     // widths and, when some were read, show its name.
