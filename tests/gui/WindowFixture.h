@@ -20,13 +20,22 @@
 // the test.
 struct WindowFixture
 {
-    explicit WindowFixture(bool calcInstalled = true, QStringList arguments = {})
+    // Which suites the detection finds: Calc, and Excel (with Word) when excelVersion
+    // is given.
+    explicit WindowFixture(bool calcInstalled = true, QStringList arguments = {}, QString excelVersion = {},
+                           bool wordInstalled = false)
         : fonts({QStringLiteral("Tahoma"), QStringLiteral("Times New Roman"), QStringLiteral("Verdana")})
         , calc(ProgressWording::Calc)
     {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         if (calcInstalled)
             detection.registered = {QStringLiteral("com.sun.star.ServiceManager")};
+        if (!excelVersion.isEmpty()) {
+            detection.registered.append(QStringLiteral("Excel.Application"));
+            detection.excelVersionText = excelVersion;
+        }
+        if (wordInstalled)
+            detection.registered.append(QStringLiteral("Word.Application"));
         const Ports ports{&messages, &files, &colors, &shell, &fonts, &detection};
         windows = std::make_unique<ApplicationWindows>(ports, OfficeBackends{nullptr, &calc}, preferences, arguments);
     }
