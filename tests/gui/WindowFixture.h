@@ -23,7 +23,7 @@ struct WindowFixture
     // Which suites the detection finds: Calc, and Excel (with Word) when excelVersion
     // is given.
     explicit WindowFixture(bool calcInstalled = true, QStringList arguments = {}, QString excelVersion = {},
-                           bool wordInstalled = false)
+                           bool wordInstalled = false, bool createNow = true)
         : fonts({QStringLiteral("Tahoma"), QStringLiteral("Times New Roman"), QStringLiteral("Verdana")})
         , calc(ProgressWording::Calc)
     {
@@ -36,8 +36,16 @@ struct WindowFixture
         }
         if (wordInstalled)
             detection.registered.append(QStringLiteral("Word.Application"));
+        m_arguments = arguments;
+        if (createNow)
+            create();
+    }
+
+    // Creates the windows (for a test that prepares the data folder first).
+    void create()
+    {
         const Ports ports{&messages, &files, &colors, &shell, &fonts, &detection};
-        windows = std::make_unique<ApplicationWindows>(ports, OfficeBackends{nullptr, &calc}, preferences, arguments);
+        windows = std::make_unique<ApplicationWindows>(ports, OfficeBackends{nullptr, &calc}, preferences, m_arguments);
     }
 
     TfrmTablevane &window() { return windows->frmTablevane(); }
@@ -53,4 +61,7 @@ struct WindowFixture
     FakeOfficeBackend calc;
     PreferencesModel preferences;
     std::unique_ptr<ApplicationWindows> windows;
+
+private:
+    QStringList m_arguments;
 };

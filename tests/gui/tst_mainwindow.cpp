@@ -38,6 +38,10 @@ private slots:
     void captionFollowsTheSetName();
     void closeWritesPreferencesExitDoesNot();
     void closingDuringPausedRunEndsCleanly();
+    void setFileOnCommandLineLoadedAtEveryShow();
+    void preferencesPlaceTheWindowAndSetApa();
+    void apaStyleLocksItsControls();
+    void openSetDialog();
     void screenshot();
 
 private:
@@ -387,6 +391,106 @@ void TestMainWindow::closingDuringPausedRunEndsCleanly()
     QVERIFY(timer.elapsed() < 2000);
     QCOMPARE(fixture.calc.calls.size(), 1);
     QVERIFY(!fixture.messages.texts().contains(QStringLiteral("Processing completed")));
+}
+
+void TestMainWindow::setFileOnCommandLineLoadedAtEveryShow()
+{
+    QTemporaryDir folder;
+    const QString set = folder.filePath(QStringLiteral("start.TVX"));
+    QFile file(set);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Orientation]\r\nOrientation=1\r\n[Additional]\r\nPageNumeration=1\r\n");
+    file.close();
+    WindowFixture fixture(true, {set});
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    QCOMPARE(window.formatSet().set().Orientation, 1);
+    QVERIFY(fixture.ui().chkPageNumeration->isChecked());
+    // The caption keeps no set name for a set given on the command line.
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tablevane"));
+    // Changed choices are replaced by the set again when the window comes back from the tray.
+    fixture.ui().chkPageNumeration->click();
+    fixture.ui().rgbOrient->item(0)->click();
+    window.hide();
+    window.Restore1Click();
+    QCOMPARE(window.formatSet().set().Orientation, 1);
+    QVERIFY(fixture.ui().chkPageNumeration->isChecked());
+    // An argument that is no set file is not loaded and keeps the colour dialog shut.
+    WindowFixture other(true, {QStringLiteral("/tmp/something.xls")});
+    other.window().show();
+    QCOMPARE(other.window().formatSet().set().Orientation, 0);
+    other.ui().rgbInterLeave->item(1)->click();
+    QCOMPARE(other.colors.opened, 0);
+}
+
+void TestMainWindow::preferencesPlaceTheWindowAndSetApa()
+{
+    WindowFixture fixture(true, {}, {}, false, false);
+    QDir().mkpath(fixture.config.filePath(QStringLiteral("Tablevane")));
+    QFile ini(fixture.config.filePath(QStringLiteral("Tablevane/Tablevane.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Position]\r\nLeft=33\r\nTop=44\r\n[APAStyle]\r\nAPAStyle=1\r\n");
+    ini.close();
+    fixture.create();
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    QCOMPARE(window.pos(), QPoint(33, 44));
+    QVERIFY(fixture.ui().APAstyle->isChecked());
+    QCOMPARE(window.formatSet().set().FontName, QStringLiteral("Times New Roman"));
+    window.move(200, 210);
+    window.hide();
+    window.Restore1Click();
+    QCOMPARE(window.pos(), QPoint(33, 44));
+}
+
+void TestMainWindow::apaStyleLocksItsControls()
+{
+    WindowFixture fixture;
+    fixture.window().show();
+    MainWindowUi &ui = fixture.ui();
+    ui.APAstyle->trigger();
+    QVERIFY(ui.APAstyle->isChecked());
+    const QList<QWidget *> locked{ui.chkFontAsIs, ui.cmbFontName, ui.cmbFontSize, ui.chkBold, ui.chkItalic,
+                                  ui.btnFontColor, ui.rgbInterLeave, ui.chkBorders, ui.chkFName,
+                                  ui.chkBoldLeftFirst, ui.chkBoldLastRight, ui.chkBoldTopLine, ui.chkBoldLastLine};
+    for (QWidget *widget : locked)
+        QVERIFY2(!widget->isEnabled(), qPrintable(widget->objectName()));
+    QCOMPARE(ui.cmbFontName->currentText(), QStringLiteral("Times New Roman"));
+    QCOMPARE(ui.cmbFontSize->currentText(), QStringLiteral("12"));
+    QVERIFY(!ui.chkBoldTopLine->isChecked() && ui.chkBorders->isChecked());
+    QVERIFY(ui.chkWrap->isEnabled());
+    ui.APAstyle->trigger();
+    QVERIFY(!ui.APAstyle->isChecked());
+    QVERIFY(ui.chkFontAsIs->isEnabled() && ui.cmbFontName->isEnabled() && ui.chkBorders->isEnabled());
+    QCOMPARE(ui.cmbFontName->currentText(), QStringLiteral("Tahoma"));
+    QCOMPARE(ui.cmbFontSize->currentText(), QStringLiteral("10"));
+}
+
+void TestMainWindow::openSetDialog()
+{
+    WindowFixture fixture;
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("b.tvx"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Range]\r\nAuto=0\r\nLeftColumn=C\r\n");
+    file.close();
+    fixture.files.setNextFileName(path);
+    fixture.ui().OpenTVX1->trigger();
+    const FileDialogSpec spec = fixture.files.openedSpecs.constFirst();
+    QCOMPARE(spec.title, QStringLiteral("Tablevane-open set"));
+    QCOMPARE(spec.filter, QStringLiteral("Tablevane files (*.tvx)|*.tvx"));
+    QCOMPARE(spec.initialFolder, AppPaths::documentsFolder());
+    QCOMPARE(window.windowTitle(), QStringLiteral("b.tvx - Tablevane"));
+    QCOMPARE(window.trayIcon()->toolTip(), QStringLiteral("b.tvx - Tablevane"));
+    QVERIFY(!fixture.ui().chkRangeAuto->isChecked());
+    QVERIFY(fixture.ui().cmbLetterLeft->isEnabled());
+    QCOMPARE(fixture.ui().cmbLetterLeft->currentText(), QStringLiteral("C"));
+    // A cancelled dialog changes nothing.
+    fixture.ui().OpenTVX1->trigger();
+    QCOMPARE(window.windowTitle(), QStringLiteral("b.tvx - Tablevane"));
 }
 
 void TestMainWindow::screenshot()

@@ -11,6 +11,7 @@ void FakeOfficeBackend::formatDocument(const QString &path, int sheet, int posit
                                        BackendHost &host)
 {
     calls.append({path, sheet, position, count});
+    jobs.append(job);
     if (duringCall)
         duringCall();
     if (failingNames.contains(QFileInfo(path).fileName())) {

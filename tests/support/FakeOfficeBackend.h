@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormatJob.h"
 #include "OfficeBackend.h"
 #include "ProgressWording.h"
 
@@ -31,6 +32,7 @@ public:
     std::optional<QString> viewSheetName(const QString &path, int sheet, BackendHost &host) override;
 
     QList<Call> calls;
+    QList<FormatJob> jobs;           // the snapshot each formatting call received
     QStringList sheetQueries;
     QSet<QString> failingNames;      // file names (without folder) that fail
     int sheetCount = 1;              // what the sheet query reports

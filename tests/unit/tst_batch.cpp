@@ -1,0 +1,180 @@
+#include "BatchRunner.h"
+#include "FakeDetectionPort.h"
+#include "FakeFontPort.h"
+#include "FakeOfficeBackend.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The headless batch: the same run without a window, reporting on the terminal.
+class TestBatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void arguments();
+    void freshMachineRunsFolderWithCalcDefaults();
+    void allSucceededExitsZero();
+    void nothingCouldStart();
+    void setFileMessagesGoToStandardError();
+    void setFileChoicesReachTheBackend();
+
+private:
+    int runBatch(const QStringList &arguments);
+    void makeDocuments(const QStringList &names);
+    void writeFile(const QString &path, const QByteArray &text);
+
+    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<QTemporaryDir> m_documents;
+    FakeDetectionPort m_detection;
+    FakeFontPort m_fonts{{QStringLiteral("Tahoma"), QStringLiteral("Times New Roman")}};
+    std::unique_ptr<FakeOfficeBackend> m_calc;
+    QString m_out;
+    QString m_err;
+};
+
+void TestBatch::init()
+{
+    m_config = std::make_unique<QTemporaryDir>();
+    m_documents = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+    m_detection.registered = {QStringLiteral("com.sun.star.ServiceManager")};
+    m_calc = std::make_unique<FakeOfficeBackend>(ProgressWording::Calc);
+    m_out.clear();
+    m_err.clear();
+}
+
+void TestBatch::makeDocuments(const QStringList &names)
+{
+    for (const QString &name : names)
+        writeFile(m_documents->filePath(name), QByteArray());
+}
+
+void TestBatch::writeFile(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+int TestBatch::runBatch(const QStringList &arguments)
+{
+    QTextStream out(&m_out);
+    QTextStream err(&m_err);
+    QString error;
+    const auto options = BatchRunner::parseArguments(arguments, &error);
+    if (!options)
+        return -1;
+    BatchRunner batch(OfficeBackends{nullptr, m_calc.get()}, m_fonts, m_detection, out, err);
+    return batch.run(*options);
+}
+
+void TestBatch::arguments()
+{
+    QString error;
+    QVERIFY(!BatchRunner::parseArguments({QStringLiteral("--batch")}, &error));
+    QVERIFY(!BatchRunner::parseArguments({QStringLiteral("--batch"), QStringLiteral("a"), QStringLiteral("--set")}, &error));
+    QVERIFY(!BatchRunner::parseArguments({QStringLiteral("--batch"), QStringLiteral("a"), QStringLiteral("b")}, &error));
+    QCOMPARE(error, QStringLiteral("unexpected argument: b"));
+    const auto options = BatchRunner::parseArguments(
+        {QStringLiteral("--set"), QStringLiteral("s.tvx"), QStringLiteral("--batch"), QStringLiteral("docs")}, &error);
+    QVERIFY(options);
+    QCOMPARE(options->path, QStringLiteral("docs"));
+    QCOMPARE(options->setFile, QStringLiteral("s.tvx"));
+}
+
+void TestBatch::freshMachineRunsFolderWithCalcDefaults()
+{
+    makeDocuments({QStringLiteral("a.xls"), QStringLiteral("b.xls"), QStringLiteral("c.xls"), QStringLiteral("d.ods")});
+    m_calc->failingNames = {QStringLiteral("b.xls")};
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path()}), int(BatchRunner::SomeFailed));
+    QCOMPARE(m_calc->calls.size(), 3);
+    const FormatJob &job = m_calc->jobs.constFirst();
+    QCOMPARE(job.saveAs.Office, 1);
+    QCOMPARE(job.saveAs.Extension, 0);
+    QCOMPARE(job.saveAs.SaveAs, 7);
+    // The choices of a new window, with the default font of the list.
+    FormatSet fresh;
+    fresh.FontName = QStringLiteral("Tahoma");
+    QVERIFY(job.set == fresh);
+    for (int i = 1; i <= 3; ++i)
+        QVERIFY2(m_out.contains(QStringLiteral("Complete %1 from 3\n").arg(i)), qPrintable(m_out));
+    QVERIFY(m_out.contains(QStringLiteral("Processing completed")));
+    QVERIFY2(m_err.contains(m_documents->filePath(QStringLiteral("b.xls")) + QStringLiteral(" can`t process document")),
+             qPrintable(m_err));
+    QFile log(m_config->filePath(QStringLiteral("Tablevane/Tablevane.log")));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll(), (m_documents->filePath(QStringLiteral("b.xls")) + QStringLiteral(" can`t process document\r\n")).toLocal8Bit());
+    // The batch does not rewrite the user's preferences.
+    QVERIFY(!QFile::exists(m_config->filePath(QStringLiteral("Tablevane/Tablevane.ini"))));
+}
+
+void TestBatch::allSucceededExitsZero()
+{
+    makeDocuments({QStringLiteral("one.ods")});
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->filePath(QStringLiteral("one.ods"))}), int(BatchRunner::AllDone));
+    QCOMPARE(m_calc->calls.size(), 1);
+    QCOMPARE(m_out.trimmed().split(QLatin1Char('\n')).constFirst(), QStringLiteral("Complete 1 from 1"));
+    QVERIFY(m_err.isEmpty());
+}
+
+void TestBatch::nothingCouldStart()
+{
+    // An empty folder, a missing path, a document of another type, a missing set file.
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path()}), int(BatchRunner::NothingStarted));
+    QVERIFY(m_err.contains(QStringLiteral("not contains files with extension \"xls\"")));
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->filePath(QStringLiteral("missing"))}),
+             int(BatchRunner::NothingStarted));
+    makeDocuments({QStringLiteral("notes.txt"), QStringLiteral("a.xls")});
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->filePath(QStringLiteral("notes.txt"))}),
+             int(BatchRunner::NothingStarted));
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path(), QStringLiteral("--set"), QStringLiteral("/nonexistent.tvx")}),
+             int(BatchRunner::NothingStarted));
+    QVERIFY(m_calc->calls.isEmpty());
+    // No office at all.
+    m_detection.registered.clear();
+    m_err.clear();
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path()}), int(BatchRunner::NothingStarted));
+    QVERIFY(m_err.contains(QStringLiteral("For this reason use Tablevane impossible.")));
+    QVERIFY(m_calc->calls.isEmpty());
+}
+
+void TestBatch::setFileMessagesGoToStandardError()
+{
+    makeDocuments({QStringLiteral("a.xls")});
+    const QString set = m_documents->filePath(QStringLiteral("set.tvx"));
+    writeFile(set, "[Width of columns]\r\nAuto=0\r\nbyPattern=1\r\nPattern file=/nowhere/pattern.xls\r\n");
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path(), QStringLiteral("--set"), set}), int(BatchRunner::AllDone));
+    QVERIFY2(m_err.contains(QStringLiteral("/nowhere/pattern.xls")), qPrintable(m_err));
+    QVERIFY(m_err.contains(QStringLiteral("but this file not found.")));
+    QVERIFY(!m_out.contains(QStringLiteral("/nowhere/pattern.xls")));
+    QCOMPARE(m_calc->jobs.constFirst().set.WidthByPattern, false);
+}
+
+void TestBatch::setFileChoicesReachTheBackend()
+{
+    makeDocuments({QStringLiteral("a.ods"), QStringLiteral("b.ods")});
+    QDir().mkpath(m_config->filePath(QStringLiteral("Tablevane")));
+    writeFile(m_config->filePath(QStringLiteral("Tablevane/Tablevane.ini")),
+              "[Office]\r\nOffice=1\r\n[Extension]\r\nExtension=1\r\n[Save as]\r\nSave as=3\r\n");
+    const QString set = m_documents->filePath(QStringLiteral("set.tvx"));
+    writeFile(set, "[Orientation]\r\nOrientation=1\r\n[Font]\r\nFontAsIs=0\r\nSize=14\r\n"
+                   "[InterLeave]\r\nType=1\r\nColor=255\r\n[ApplyTo]\r\nApplyForAll=1\r\n");
+    m_calc->sheetCount = 2;
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path(), QStringLiteral("--set"), set}), int(BatchRunner::AllDone));
+    QCOMPARE(m_calc->calls.size(), 4);
+    const FormatJob &job = m_calc->jobs.constFirst();
+    QCOMPARE(job.saveAs.Extension, 1);
+    QCOMPARE(job.saveAs.calcFilter->filterName, QStringLiteral("calc8"));
+    QCOMPARE(job.set.Orientation, 1);
+    QCOMPARE(job.set.FontSize, QStringLiteral("14"));
+    QCOMPARE(job.set.InterLeave, 1);
+    QCOMPARE(job.set.InterLeaveColor, quint32(255));
+    QCOMPARE(m_calc->calls.at(1).sheet, 1);
+}
+
+QTEST_GUILESS_MAIN(TestBatch)
+#include "tst_batch.moc"
