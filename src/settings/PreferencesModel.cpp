@@ -234,7 +234,11 @@ bool PreferencesModel::applyOfficeAvailability()
         setOfficeItemEnabled(Excel, false);
         if (calc) {
             setOffice(Calc);
-            setExtension(Xls);
+            // Calc opens XLS and ODS; a stored ODS choice is kept, anything else (none,
+            // XLSX) becomes XLS. Without Excel this rule runs at every showing, so
+            // forcing XLS would lose the ODS choice each time.
+            if (m_extension != Xls && m_extension != Ods)
+                setExtension(Xls);
             if (m_saveAs < 0)
                 setSaveAs(kCalcExcel97);
         }

@@ -252,6 +252,12 @@ private slots:
         QCOMPARE(calc.extension(), 0);
         QCOMPARE(calc.saveAs(), 7);
         QCOMPARE(calc.settingsSummary(), QString("OpenOffice.org Calc + XLS (default) + MS Excel 97/2000/XP (*.xls)"));
+        calc.setExtension(1);
+        calc.applyOfficeAvailability();   // shown again: the ODS choice stays
+        QCOMPARE(calc.extension(), 1);
+        calc.setExtension(2);
+        calc.applyOfficeAvailability();   // Calc cannot take XLSX
+        QCOMPARE(calc.extension(), 0);
 
         PreferencesModel both;
         both.create(OfficeDetectionResult{true, 11, true, false});
