@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace {
 
 const QByteArray kUtf8ByteOrderMark("\xEF\xBB\xBF");
@@ -67,15 +69,29 @@ quint64 hashOfFolded(QByteArrayView folded)
     return hash;
 }
 
-// The hash of a name's folded form, without building that form for ASCII names.
+// The hash of a name's folded form, without building that form for ASCII names. Plain
+// pointer loops: this runs for every line of a file, also in unoptimised builds.
 quint64 nameHash(QByteArrayView name)
 {
-    if (!isAscii(name))
-        return hashOfFolded(foldedName(name));
     quint64 hash = kFnvBasis;
-    for (char c : name)
-        hash = (hash ^ uchar(asciiLower(c))) * kFnvPrime;
+    const char *c = name.data();
+    const char *const end = c + name.size();
+    for (; c < end; ++c) {
+        if (uchar(*c) >= 0x80)
+            return hashOfFolded(foldedName(name));
+        const char lower = (*c >= 'A' && *c <= 'Z') ? char(*c - 'A' + 'a') : *c;
+        hash = (hash ^ uchar(lower)) * kFnvPrime;
+    }
     return hash;
+}
+
+// "[name]" with the name between the bracket and the last closing bracket.
+std::optional<QByteArrayView> headerName(QByteArrayView trimmedLine)
+{
+    const qsizetype close = trimmedLine.lastIndexOf(']');
+    if (!trimmedLine.startsWith('[') || close < 1)
+        return std::nullopt;
+    return trimmed(trimmedLine.sliced(1, close - 1));
 }
 
 // The key name of a written line: the text before its first "=".
@@ -197,11 +213,14 @@ void IniFile::parse(const QByteArray &bytes)
 {
     m_byteOrderMark = bytes.startsWith(kUtf8ByteOrderMark);
     m_text = m_byteOrderMark ? bytes.sliced(kUtf8ByteOrderMark.size()) : bytes;
-    m_lines.clear();
-    m_replaced.clear();
+    m_keys.clear();
     m_sections.clear();
-    m_sectionIndex.clear();
-    m_sections.append(Section());   // the lines before the first header
+    m_sectionCache.clear();
+    m_keyIndex.clear();
+    m_replaced.clear();
+    m_addedHeaders.clear();
+    m_addedKeys.clear();
+    m_sections.push_back(Section());   // the lines before the first header
 
     // CR LF, LF and a lone CR all end a line.
     const char *const begin = m_text.constData();
@@ -211,65 +230,122 @@ void IniFile::parse(const QByteArray &bytes)
         const char *lineEnd = next;
         while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
             ++lineEnd;
-        addLine(next - begin, lineEnd - next);
-        if (lineEnd < end && *lineEnd == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n')
+        const qsizetype following = afterLineEnd(lineEnd - begin);
+        addLine(next - begin, lineEnd - next, following);
+        next = begin + following;
+    }
+    m_sections.back().endKey = int(m_keys.size());
+}
+
+// The start of the next line: past a CR LF, a LF or a lone CR.
+qsizetype IniFile::afterLineEnd(qsizetype lineEnd) const
+{
+    const qsizetype size = m_text.size();
+    if (lineEnd >= size)
+        return size;
+    if (m_text[lineEnd] == '\n')
+        return lineEnd + 1;
+    if (m_text[lineEnd] != '\r')
+        return lineEnd;
+    return (lineEnd + 1 < size && m_text[lineEnd + 1] == '\n') ? lineEnd + 2 : lineEnd + 1;
+}
+
+void IniFile::addLine(qsizetype start, qsizetype length, qsizetype following)
+{
+    // Trimmed bounds [first, last) of the line, found with plain pointer loops: this
+    // runs for every line, also in unoptimised builds.
+    const char *const data = m_text.constData();
+    const char *first = data + start;
+    const char *last = first + length;
+    while (first < last && isBlank(*first))
+        ++first;
+    while (last > first && isBlank(last[-1]))
+        --last;
+    if (first < last && *first == '[') {
+        const char *close = last - 1;
+        while (close > first && *close != ']')
+            --close;
+        if (close > first) {
+            m_sections.back().endKey = int(m_keys.size());
+            Section next;
+            next.headerStart = start;
+            next.bodyStart = following;
+            next.firstKey = int(m_keys.size());
+            next.nameHash = nameHash(trimmed(QByteArrayView(first + 1, close)));
+            m_sections.push_back(next);
+            return;
+        }
+    }
+    if (std::memchr(first, '=', size_t(last - first)))
+        m_keys.push_back(KeyLine{start, length});
+}
+
+QByteArrayView IniFile::span(qsizetype start, qsizetype length) const
+{
+    return QByteArrayView(m_text.constData() + start, length);
+}
+
+QByteArrayView IniFile::keyLineBytes(int key) const
+{
+    return span(m_keys[key].start, m_keys[key].length);
+}
+
+QByteArrayView IniFile::headerBytes(int section) const
+{
+    const qsizetype start = m_sections[section].headerStart;
+    qsizetype end = start;
+    while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
+        ++end;
+    return span(start, end - start);
+}
+
+QByteArrayView IniFile::sectionName(int section) const
+{
+    if (m_sections[section].headerStart >= 0)
+        return headerName(trimmed(headerBytes(section))).value_or(QByteArrayView());
+    const QByteArray &header = m_addedHeaders[section];
+    return QByteArrayView(header).sliced(1, header.size() - 2);
+}
+
+qsizetype IniFile::bodyEnd(int section) const
+{
+    const size_t next = size_t(section) + 1;
+    if (next < m_sections.size() && m_sections[next].headerStart >= 0)
+        return m_sections[next].headerStart;
+    return m_text.size();
+}
+
+// Each line of m_text in [from, to), with CR LF line ends.
+void IniFile::appendLines(QByteArray &out, qsizetype from, qsizetype to) const
+{
+    const char *next = m_text.constData() + from;
+    const char *const end = m_text.constData() + to;
+    while (next < end) {
+        const char *lineEnd = next;
+        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
             ++lineEnd;
-        next = lineEnd + 1;
+        out.append(next, lineEnd - next).append(kLineEnd);
+        next = m_text.constData() + afterLineEnd(lineEnd - m_text.constData());
     }
-    m_sections.last().endLine = int(m_lines.size());
 }
 
-void IniFile::addLine(qsizetype start, qsizetype length)
+// Where in [from, to) the last line holding more than blanks ends (with its line end);
+// from when there is none. New keys go there, before the blank lines that separate the
+// section from the next.
+qsizetype IniFile::afterLastTextLine(qsizetype from, qsizetype to) const
 {
-    Line line{start, length};
-    const QByteArrayView text = trimmed(QByteArrayView(m_text.constData() + start, length));
-    const qsizetype textStart = text.data() - m_text.constData();
-
-    // "[name]" with the name between the bracket and the last closing bracket.
-    const qsizetype close = text.lastIndexOf(']');
-    if (text.startsWith('[') && close > 0) {
-        m_sections.last().endLine = int(m_lines.size());
-        Section next;
-        next.hasHeader = true;
-        next.headerLine = int(m_lines.size());
-        next.firstLine = next.headerLine + 1;
-        next.foldedName = foldedName(trimmed(text.sliced(1, close - 1)));
-        // A repeated section stays in the file, but only the first is read and written.
-        if (!m_sectionIndex.contains(next.foldedName))
-            m_sectionIndex.insert(next.foldedName, int(m_sections.size()));
-        m_sections.append(next);
-        m_lines.append(line);
-        return;
+    qsizetype result = from;
+    qsizetype next = from;
+    while (next < to) {
+        qsizetype lineEnd = next;
+        while (lineEnd < to && m_text[lineEnd] != '\n' && m_text[lineEnd] != '\r')
+            ++lineEnd;
+        const bool text = !trimmed(span(next, lineEnd - next)).isEmpty();
+        next = afterLineEnd(lineEnd);
+        if (text)
+            result = qMin(next, to);
     }
-    const qsizetype equals = text.indexOf('=');
-    if (equals >= 0) {
-        const QByteArrayView key = trimmed(text.first(equals));
-        line.keyStart = textStart + (key.data() - text.data());
-        line.keyLength = key.size();
-        line.keyHash = nameHash(key);
-    }
-    m_lines.append(line);
-}
-
-QByteArrayView IniFile::lineBytes(int line) const
-{
-    const Line &record = m_lines.at(line);
-    return QByteArrayView(m_text.constData() + record.start, record.length);
-}
-
-QByteArrayView IniFile::keyBytes(const Line &line) const
-{
-    return QByteArrayView(m_text.constData() + line.keyStart, line.keyLength);
-}
-
-int IniFile::insertionLine(const Section &section) const
-{
-    // After the last non-blank line, so that a blank line before the next section stays
-    // where it is.
-    int line = section.endLine;
-    while (line > section.firstLine && trimmed(lineBytes(line - 1)).isEmpty())
-        --line;
-    return line;
+    return result;
 }
 
 QByteArray IniFile::toBytes() const
@@ -278,25 +354,32 @@ QByteArray IniFile::toBytes() const
     out.reserve(m_text.size() + 4096);
     if (m_byteOrderMark)
         out += kUtf8ByteOrderMark;
-    for (const Section &section : m_sections) {
-        if (section.headerLine >= 0)
-            out.append(lineBytes(section.headerLine)).append(kLineEnd);
-        else if (section.hasHeader)
-            out.append(section.header).append(kLineEnd);
-        const int insertAt = insertionLine(section);
-        for (int line = section.firstLine; line < section.endLine; ++line) {
-            if (line == insertAt) {
-                for (const QByteArray &added : section.added)
-                    out.append(added).append(kLineEnd);
-            }
-            const auto replaced = m_replaced.constFind(line);
-            out.append(replaced != m_replaced.constEnd() ? QByteArrayView(*replaced) : lineBytes(line));
+    for (int index = 0; index < int(m_sections.size()); ++index) {
+        const Section &section = m_sections[index];
+        if (section.headerStart >= 0)
+            out.append(headerBytes(index)).append(kLineEnd);
+        else if (m_addedHeaders.contains(index))
+            out.append(m_addedHeaders.value(index)).append(kLineEnd);
+        qsizetype position = section.bodyStart;
+        for (int key = section.firstKey; key < section.endKey; ++key) {
+            const KeyLine &line = m_keys[key];
+            appendLines(out, position, line.start);
+            const auto replaced = m_replaced.constFind(key);
+            out.append(replaced != m_replaced.constEnd() ? QByteArrayView(*replaced) : keyLineBytes(key));
             out.append(kLineEnd);
+            position = afterLineEnd(line.start + line.length);
         }
-        if (insertAt == section.endLine) {
-            for (const QByteArray &added : section.added)
-                out.append(added).append(kLineEnd);
+        const qsizetype end = bodyEnd(index);
+        const auto added = m_addedKeys.constFind(index);
+        if (added == m_addedKeys.constEnd()) {
+            appendLines(out, position, end);
+            continue;
         }
+        const qsizetype split = afterLastTextLine(position, end);
+        appendLines(out, position, split);
+        for (const QByteArray &key : *added)
+            out.append(key).append(kLineEnd);
+        appendLines(out, split, end);
     }
     return out;
 }
@@ -314,60 +397,81 @@ bool IniFile::save(const QString &path) const
     return file.commit();
 }
 
-const IniFile::Section *IniFile::findSection(const QString &section) const
+int IniFile::findSection(const QString &section) const
 {
-    const auto it = m_sectionIndex.constFind(foldedName(section));
-    if (it == m_sectionIndex.constEnd())
-        return nullptr;
-    return &m_sections.at(it.value());
+    const QByteArray folded = foldedName(section);
+    const auto cached = m_sectionCache.constFind(folded);
+    if (cached != m_sectionCache.constEnd())
+        return *cached;
+    // The first section of that name; the lines before any header have none.
+    const quint64 hash = hashOfFolded(folded);
+    int found = -1;
+    for (int index = 1; index < int(m_sections.size()); ++index) {
+        if (m_sections[index].nameHash == hash && foldedName(sectionName(index)) == folded) {
+            found = index;
+            break;
+        }
+    }
+    m_sectionCache.insert(folded, found);
+    return found;
 }
 
-std::optional<IniFile::LineRef> IniFile::findKey(const Section &section, const QString &key) const
+const QHash<quint64, int> &IniFile::keyIndex(int section) const
+{
+    const auto it = m_keyIndex.constFind(section);
+    if (it != m_keyIndex.constEnd())
+        return *it;
+    QHash<quint64, int> &index = m_keyIndex[section];
+    const Section &record = m_sections[section];
+    for (int key = record.firstKey; key < record.endKey; ++key) {
+        const quint64 hash = nameHash(keyOfText(keyLineBytes(key)));
+        if (!index.contains(hash))
+            index.insert(hash, key);
+    }
+    return index;
+}
+
+std::optional<IniFile::LineRef> IniFile::findKey(int section, const QString &key) const
 {
     const QByteArray folded = foldedName(key);
     const quint64 hash = hashOfFolded(folded);
-    if (!section.indexed) {
-        for (int line = section.firstLine; line < section.endLine; ++line) {
-            const Line &record = m_lines.at(line);
-            if (record.keyLength >= 0 && !section.keyIndex.contains(record.keyHash))
-                section.keyIndex.insert(record.keyHash, line);
-        }
-        section.indexed = true;
-    }
-    const auto it = section.keyIndex.constFind(hash);
-    if (it != section.keyIndex.constEnd()) {
-        if (foldedName(keyBytes(m_lines.at(*it))) == folded)
-            return *it;
-        // Another name with the same hash came first: look for this one line by line.
-        for (int line = *it + 1; line < section.endLine; ++line) {
-            const Line &record = m_lines.at(line);
-            if (record.keyLength >= 0 && record.keyHash == hash && foldedName(keyBytes(record)) == folded)
+    const QHash<quint64, int> &index = keyIndex(section);
+    const auto it = index.constFind(hash);
+    if (it != index.constEnd()) {
+        // Another name with the same hash may come first: then look line by line.
+        const int end = m_sections[section].endKey;
+        for (int line = *it; line < end; ++line) {
+            if (foldedName(keyOfText(keyLineBytes(line))) == folded)
                 return line;
         }
     }
-    for (int i = 0; i < section.added.size(); ++i) {
-        if (foldedName(keyOfText(section.added.at(i))) == folded)
-            return -1 - i;
+    const auto added = m_addedKeys.constFind(section);
+    if (added != m_addedKeys.constEnd()) {
+        for (int i = 0; i < added->size(); ++i) {
+            if (foldedName(keyOfText(added->at(i))) == folded)
+                return -1 - i;
+        }
     }
     return std::nullopt;
 }
 
-QByteArray IniFile::lineText(const Section &section, LineRef ref) const
+QByteArray IniFile::lineText(int section, LineRef ref) const
 {
     if (ref < 0)
-        return section.added.at(-1 - ref);
-    return m_replaced.value(ref, lineBytes(ref).toByteArray());
+        return m_addedKeys.value(section).at(-1 - ref);
+    const auto replaced = m_replaced.constFind(ref);
+    return replaced != m_replaced.constEnd() ? *replaced : keyLineBytes(ref).toByteArray();
 }
 
 std::optional<QString> IniFile::value(const QString &section, const QString &key) const
 {
-    const Section *found = findSection(section);
-    if (!found)
+    const int found = findSection(section);
+    if (found < 0)
         return std::nullopt;
-    const auto ref = findKey(*found, key);
+    const auto ref = findKey(found, key);
     if (!ref)
         return std::nullopt;
-    return keyValue(lineText(*found, *ref));
+    return keyValue(lineText(found, *ref));
 }
 
 bool IniFile::contains(const QString &section, const QString &key) const
@@ -393,36 +497,35 @@ bool IniFile::readBool(const QString &section, const QString &key, bool defaultV
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-IniFile::Section &IniFile::sectionForWriting(const QString &section)
+int IniFile::sectionForWriting(const QString &section)
 {
-    const QByteArray folded = foldedName(section);
-    const auto it = m_sectionIndex.constFind(folded);
-    if (it != m_sectionIndex.constEnd())
-        return m_sections[it.value()];
+    const int found = findSection(section);
+    if (found >= 0)
+        return found;
+    const int index = int(m_sections.size());
     Section next;
-    next.foldedName = folded;
-    next.hasHeader = true;
-    next.header = (QLatin1Char('[') + section + QLatin1Char(']')).toLocal8Bit();
-    next.indexed = true;
-    m_sectionIndex.insert(folded, int(m_sections.size()));
-    m_sections.append(next);
-    return m_sections.last();
+    next.bodyStart = m_text.size();
+    next.firstKey = next.endKey = int(m_keys.size());
+    next.nameHash = hashOfFolded(foldedName(section));
+    m_sections.push_back(next);
+    m_addedHeaders.insert(index, (QLatin1Char('[') + section + QLatin1Char(']')).toLocal8Bit());
+    m_sectionCache.insert(foldedName(section), index);
+    return index;
 }
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    Section &target = sectionForWriting(section);
+    const int target = sectionForWriting(section);
     const QByteArray text = encodedValue(value).toLocal8Bit();
     const auto ref = findKey(target, key);
     if (!ref) {
-        target.added.append(key.toLocal8Bit() + '=' + text);
+        m_addedKeys[target].append(key.toLocal8Bit() + '=' + text);
         return;
     }
     // The key keeps its spelling and its place; only the value changes.
-    const QByteArray line = lineText(target, *ref);
-    const QByteArray written = keyOfText(line).toByteArray() + '=' + text;
+    const QByteArray written = keyOfText(lineText(target, *ref)).toByteArray() + '=' + text;
     if (*ref < 0)
-        target.added[-1 - *ref] = written;
+        m_addedKeys[target][-1 - *ref] = written;
     else
         m_replaced.insert(*ref, written);
 }

@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include <optional>
+#include <vector>
 
 // An ini text file with the rules of the Windows private-profile functions, which the
 // program's set files and preferences file have always followed:
@@ -28,7 +29,7 @@ public:
     // Files beyond this size are not read at all: set files and preferences files are
     // a few hundred bytes, and a device or a huge file named by mistake must not fill
     // the memory.
-    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
     // Reads the file. A path where nothing exists reads as an empty file and succeeds;
     // a file that cannot be read, is not a regular file or is larger than MaxFileSize
@@ -56,45 +57,49 @@ public:
     static std::optional<int> parseInteger(const QString &text);
 
 private:
-    // A line of the file as read: a span of m_text, never copied, so that a large file
-    // costs one buffer and a small record per line.
-    struct Line
+    // Only key lines and section headers get a record, and a record is a span of m_text:
+    // comments, blank lines and other text are written back straight from m_text. So a
+    // file costs its own bytes and a few words per key or header, whatever it holds.
+    struct KeyLine
     {
-        qsizetype start = 0;
+        qsizetype start = 0;      // the line, without its line end
         qsizetype length = 0;
-        qsizetype keyStart = 0;   // the key name, trimmed, for key lines
-        qsizetype keyLength = -1; // -1: not a key line
-        quint64 keyHash = 0;      // hash of the case-folded key name
     };
     struct Section
     {
-        QByteArray foldedName;
-        bool hasHeader = false;
-        QByteArray header;        // the header line of a section added by writing
-        int headerLine = -1;      // the header line of a section read from the file
-        int firstLine = 0;        // its lines [firstLine, endLine)
-        int endLine = 0;
-        QVector<QByteArray> added;              // keys the file did not hold
-        mutable QHash<quint64, int> keyIndex;   // built on first use: hash -> first line
-        mutable bool indexed = false;
+        qsizetype headerStart = -1; // -1: the lines before any header, or added by writing
+        qsizetype bodyStart = 0;    // the lines after the header up to the next header
+        int firstKey = 0;           // its key lines [firstKey, endKey) in m_keys
+        int endKey = 0;
+        quint64 nameHash = 0;       // hash of the case-folded name
     };
-    // A key's line: >= 0 a line of the file, < 0 entry (-1 - ref) of Section::added.
+    // A key's line: >= 0 an entry of m_keys, < 0 entry (-1 - ref) of the keys added to
+    // the section by writing.
     using LineRef = int;
 
-    QByteArrayView lineBytes(int line) const;
-    QByteArrayView keyBytes(const Line &line) const;
-    const Section *findSection(const QString &section) const;
-    std::optional<LineRef> findKey(const Section &section, const QString &key) const;
-    QByteArray lineText(const Section &section, LineRef ref) const;
+    QByteArrayView span(qsizetype start, qsizetype length) const;
+    QByteArrayView keyLineBytes(int key) const;
+    QByteArrayView headerBytes(int section) const;
+    QByteArrayView sectionName(int section) const;
+    qsizetype bodyEnd(int section) const;
+    int findSection(const QString &section) const;
+    const QHash<quint64, int> &keyIndex(int section) const;
+    std::optional<LineRef> findKey(int section, const QString &key) const;
+    QByteArray lineText(int section, LineRef ref) const;
     std::optional<QString> value(const QString &section, const QString &key) const;
-    Section &sectionForWriting(const QString &section);
-    int insertionLine(const Section &section) const;
-    void addLine(qsizetype start, qsizetype length);
+    int sectionForWriting(const QString &section);
+    qsizetype afterLineEnd(qsizetype lineEnd) const;
+    void addLine(qsizetype start, qsizetype length, qsizetype following);
+    void appendLines(QByteArray &out, qsizetype from, qsizetype to) const;
+    qsizetype afterLastTextLine(qsizetype from, qsizetype to) const;
 
     QByteArray m_text;
-    QVector<Line> m_lines;
-    QHash<int, QByteArray> m_replaced;    // lines whose value was written
-    QVector<Section> m_sections;          // the first holds the lines before any header
-    QHash<QByteArray, int> m_sectionIndex; // folded name -> first section of that name
+    std::vector<KeyLine> m_keys;                 // std::vector: appends stay cheap in unoptimised builds
+    std::vector<Section> m_sections;             // the first holds the lines before any header
+    mutable QHash<QByteArray, int> m_sectionCache; // folded name -> section (-1: none), per lookup
+    mutable QHash<int, QHash<quint64, int>> m_keyIndex; // per section, built on first use
+    QHash<int, QByteArray> m_replaced;           // key lines whose value was written
+    QHash<int, QByteArray> m_addedHeaders;       // sections added by writing: their header
+    QHash<int, QVector<QByteArray>> m_addedKeys; // keys written that the file did not hold
     bool m_byteOrderMark = false;
 };

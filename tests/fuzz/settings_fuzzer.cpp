@@ -63,10 +63,28 @@ FormatSet storedWithoutPattern(const FormatSet &set)
     return copy;
 }
 
+// The text with every line ended by CR LF, as the writer gives back a file it did not change.
+QByteArray withCrLf(const QByteArray &bytes)
+{
+    QByteArray out;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        out += bytes.mid(start, end - start) + "\r\n";
+        if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return out;
+}
+
 void fuzzIni(const QByteArray &bytes)
 {
     IniFile ini;
     ini.parse(bytes);
+    check(ini.toBytes() == withCrLf(bytes), "an unchanged file is written back as it was");
     const QString value = QString::fromLocal8Bit(bytes.left(64));
     ini.writeString(QStringLiteral("Font"), QStringLiteral("Size"), value);
     ini.writeInteger(QStringLiteral("Fuzz"), QStringLiteral("Number"), bytes.size());

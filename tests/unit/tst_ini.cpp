@@ -74,13 +74,13 @@ private slots:
     void writingKeepsForeignLinesAndReplacesValuesInPlace()
     {
         IniFile ini;
-        ini.parse("; comment\r\n[font]\r\nNAME = 1\r\nForeign=keep me\r\n\r\n"
-                  "[Unknown]\nX=1\n[Font]\r\nName=second\r\n");
+        ini.parse("; comment\r\n[font]\r\nNAME = 1\r\nForeign=keep me\r\n; note\r\n\r\n"
+                  "[Unknown]\nX=1\n[Font]\r\nName=second");
         ini.writeInteger("Font", "Name", 7);
         ini.writeString("Font", "Size", "12");
         ini.writeString("New section", "A", "1");
         ini.writeString("New section", "B", "2");
-        QCOMPARE(ini.toBytes(), QByteArray("; comment\r\n[font]\r\nNAME=7\r\nForeign=keep me\r\nSize=12\r\n\r\n"
+        QCOMPARE(ini.toBytes(), QByteArray("; comment\r\n[font]\r\nNAME=7\r\nForeign=keep me\r\n; note\r\nSize=12\r\n\r\n"
                                            "[Unknown]\r\nX=1\r\n[Font]\r\nName=second\r\n"
                                            "[New section]\r\nA=1\r\nB=2\r\n"));
     }
