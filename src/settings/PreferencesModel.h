@@ -95,8 +95,8 @@ public:
     // The close check: the character-set list is shown and nothing is chosen in it.
     bool characterSetMissing() const;
 
-    // The office availability rule's changes to these choices; returns whether at
-    // least one office suite is installed.
+    // The office availability rule's changes to these choices (with Calc alone, an
+    // ODS choice is kept); returns whether at least one office suite is installed.
     bool applyOfficeAvailability();
 
     SaveAsTables &tables() { return m_tables; }
