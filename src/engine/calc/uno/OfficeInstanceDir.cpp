@@ -1,0 +1,155 @@
+#include "OfficeInstanceDir.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString LockName = QStringLiteral("owner.lock");
+const QString PipesName = QStringLiteral("pipes");
+const QString Prefix = QStringLiteral("office-");
+
+// The settings a fresh profile starts with: the version the office would record at its
+// first start (without it every headless start repeats seconds of first-start checks),
+// and no lock files beside the documents (a killed office would leave them behind).
+QByteArray seed(const QString &version)
+{
+    QByteArray items;
+    if (!version.isEmpty()) {
+        items += "<item oor:path=\"/org.openoffice.Setup/Product\"><prop oor:name=\"ooSetupLastVersion\" "
+                 "oor:op=\"fuse\"><value>"
+            + version.toUtf8() + "</value></prop></item>\n";
+    }
+    items += "<item oor:path=\"/org.openoffice.Office.Common/Misc\"><prop oor:name=\"UseDocumentOOoLockFile\" "
+             "oor:op=\"fuse\"><value>false</value></prop></item>\n";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
+           "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+           "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n"
+        + items + "</oor:items>\n";
+}
+
+// Only the office's own pipe files are ever removed.
+bool isOfficePipe(const QString &path)
+{
+    struct stat st;
+    return path.startsWith(QStringLiteral("/tmp/OSL_PIPE_"))
+        && ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISSOCK(st.st_mode);
+}
+
+void removePipes(const QStringList &pipes)
+{
+    for (const QString &pipe : pipes) {
+        if (isOfficePipe(pipe))
+            QFile::remove(pipe);
+    }
+}
+
+QStringList readPipes(const QString &dir)
+{
+    QFile file(dir + QLatin1Char('/') + PipesName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+OfficeInstanceDir::OfficeInstanceDir(const QString &base)
+{
+    const QString root = base.isEmpty() ? defaultBase() : base;
+    removeStale(root);
+    const QString path = root + QLatin1Char('/') + Prefix + QString::number(::getpid())
+        + QLatin1Char('-') + QString::number(QRandomGenerator::global()->generate(), 16);
+    if (!QDir().mkpath(path + QStringLiteral("/tmp")))
+        return;
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    m_lockFd = ::open(QFile::encodeName(path + QLatin1Char('/') + LockName).constData(),
+                      O_CREAT | O_RDWR | O_CLOEXEC, 0600);
+    if (m_lockFd < 0 || ::flock(m_lockFd, LOCK_EX | LOCK_NB) != 0) {
+        QDir(path).removeRecursively();
+        return;
+    }
+    m_path = path;
+}
+
+OfficeInstanceDir::~OfficeInstanceDir()
+{
+    if (m_path.isEmpty())
+        return;
+    removeRecordedPipes();
+    QDir(m_path).removeRecursively();
+    ::close(m_lockFd);
+}
+
+QString OfficeInstanceDir::newProfile(const QString &officeVersion)
+{
+    if (m_profiles > 0)
+        QDir(m_path + QStringLiteral("/profile-") + QString::number(m_profiles)).removeRecursively();
+    ++m_profiles;
+    const QString profile = m_path + QStringLiteral("/profile-") + QString::number(m_profiles);
+    QDir().mkpath(profile + QStringLiteral("/user"));
+    QFile file(profile + QStringLiteral("/user/registrymodifications.xcu"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(seed(officeVersion));
+    return profile;
+}
+
+QString OfficeInstanceDir::tempDir() const
+{
+    return m_path + QStringLiteral("/tmp");
+}
+
+void OfficeInstanceDir::recordPipes(const QStringList &pipes)
+{
+    QFile file(m_path + QLatin1Char('/') + PipesName);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(pipes.join(QLatin1Char('\n')).toUtf8());
+}
+
+QStringList OfficeInstanceDir::recordedPipes() const
+{
+    return readPipes(m_path);
+}
+
+void OfficeInstanceDir::removeRecordedPipes()
+{
+    removePipes(recordedPipes());
+    QFile::remove(m_path + QLatin1Char('/') + PipesName);
+}
+
+void OfficeInstanceDir::removeStale(const QString &base)
+{
+    const QDir root(base);
+    for (const QString &name : root.entryList({Prefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString dir = root.filePath(name);
+        const int fd = ::open(QFile::encodeName(dir + QLatin1Char('/') + LockName).constData(),
+                              O_RDWR | O_CLOEXEC);
+        // A folder without its lock may be one that another program is just making.
+        if (fd < 0 && QFileInfo(dir).lastModified().secsTo(QDateTime::currentDateTime()) < 60)
+            continue;
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd);   // its program still runs
+            continue;
+        }
+        removePipes(readPipes(dir));
+        QDir(dir).removeRecursively();
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
+QString OfficeInstanceDir::defaultBase()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+        + QStringLiteral("/Tablevane");
+}

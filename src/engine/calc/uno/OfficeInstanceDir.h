@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The private folder of one program instance's office: the office's user profile
+// (never the user's own, and never shared with another running office), its temporary
+// files, and the list of pipes it listens on. The folder is locked while the program
+// lives; a folder left by a program that died is removed by the next one.
+class OfficeInstanceDir
+{
+public:
+    // Creates the folder under base (the program's cache folder when empty).
+    explicit OfficeInstanceDir(const QString &base = QString());
+    ~OfficeInstanceDir();
+
+    OfficeInstanceDir(const OfficeInstanceDir &) = delete;
+    OfficeInstanceDir &operator=(const OfficeInstanceDir &) = delete;
+
+    bool isValid() const { return !m_path.isEmpty(); }
+    QString path() const { return m_path; }
+
+    // A fresh profile for the next office start, the previous one removed. Seeded with
+    // the office's version, so the office skips its first-start checks.
+    QString newProfile(const QString &officeVersion);
+    // The folder the office keeps its temporary files in.
+    QString tempDir() const;
+
+    // The pipes the running office listens on, for removal should it die.
+    void recordPipes(const QStringList &pipes);
+    QStringList recordedPipes() const;
+    // Removes the pipe files recorded (an office that was killed leaves them).
+    void removeRecordedPipes();
+
+    // Removes the folders of instances whose program no longer runs.
+    static void removeStale(const QString &base);
+    static QString defaultBase();
+
+private:
+    QString m_path;
+    int m_lockFd = -1;
+    int m_profiles = 0;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "CalcHeaderContent.h"
+
+#include <com/sun/star/sheet/XHeaderFooterContent.hpp>
+#include <com/sun/star/text/XText.hpp>
+
+class UnoDocument;
+
+// The header content read from a page style; it takes effect when written back.
+class UnoHeaderContent : public CalcHeaderContent
+{
+public:
+    UnoHeaderContent(UnoDocument &document, const css::uno::Reference<css::sheet::XHeaderFooterContent> &content);
+
+    QString leftText() override;
+    void setLeftText(const QString &text) override;
+    QString centreText() override;
+    int centrePageNumberCount() override;
+    void setCentreText(const QString &text) override;
+    void insertCentrePageNumber() override;
+    QString rightText() override;
+
+    css::uno::Reference<css::sheet::XHeaderFooterContent> content() const { return m_content; }
+
+private:
+    const css::uno::Reference<css::text::XText> &centre();
+
+    UnoDocument &m_document;
+    css::uno::Reference<css::sheet::XHeaderFooterContent> m_content;
+    css::uno::Reference<css::text::XText> m_centre;
+};

@@ -1,0 +1,296 @@
+#include "UnoOffice.h"
+
+#include "CalcError.h"
+#include "CalcLog.h"
+#include "CalcStartTest.h"
+#include "OfficeInstallation.h"
+#include "OfficeInstanceDir.h"
+#include "OfficeProcess.h"
+#include "OfficeSupervisor.h"
+#include "UnoBridge.h"
+#include "UnoDesktop.h"
+#include "UnoValues.h"
+
+#include <QRandomGenerator>
+#include <QUrl>
+
+#include <com/sun/star/frame/Desktop.hpp>
+
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include <unistd.h>
+
+using namespace css;
+
+namespace {
+
+// soffice asks to be started again after it has set up a fresh profile.
+constexpr int RestartRequested = 81;
+constexpr int MaxRestarts = 3;
+constexpr auto PollInterval = std::chrono::milliseconds(20);
+constexpr auto ShutdownLimit = std::chrono::seconds(10);
+constexpr auto ExitWait = std::chrono::seconds(5);
+
+} // namespace
+
+struct UnoOffice::Impl : std::enable_shared_from_this<UnoOffice::Impl>
+{
+    explicit Impl(const Options &o)
+        : options(o)
+    {
+    }
+    ~Impl() { teardown(true); }
+
+    void findInstallation();
+    void ensureRunning();
+    void start();
+    void spawn(const QStringList &arguments, const QStringList &environment);
+    void teardown(bool polite);
+    void endPolitely();
+    void killOffice();
+    bool officeRunning();
+    void beginOperation();
+    void endOperation();
+
+    // Ends its operation's watchdog when the operation drops its desktop.
+    struct Lease
+    {
+        std::weak_ptr<Impl> office;
+        ~Lease()
+        {
+            if (const auto impl = office.lock())
+                impl->endOperation();
+        }
+    };
+
+    Options options;
+    bool searched = false;
+    std::optional<OfficeInstallation> installation;
+    // The supervisor is made first and ends last: the office dies with its thread.
+    OfficeSupervisor supervisor;
+    std::unique_ptr<OfficeInstanceDir> instanceDir;
+    mutable std::mutex processMutex;
+    std::unique_ptr<OfficeProcess> process;
+    std::unique_ptr<UnoBridge> bridge;
+    int activeOperations = 0;
+    int starts = 0;
+    std::atomic<int> kills{0};
+    unsigned pipes = 0;
+};
+
+
+void UnoOffice::Impl::findInstallation()
+{
+    if (searched)
+        return;
+    searched = true;
+    installation = options.soffice.isEmpty() ? OfficeInstallation::find()
+                                             : OfficeInstallation::fromSoffice(options.soffice);
+}
+
+bool UnoOffice::Impl::officeRunning()
+{
+    std::lock_guard lock(processMutex);
+    return process && process->running();
+}
+
+void UnoOffice::Impl::ensureRunning()
+{
+    if (officeRunning() && bridge && bridge->connected())
+        return;
+    teardown(false);
+    start();
+}
+
+void UnoOffice::Impl::spawn(const QStringList &arguments, const QStringList &environment)
+{
+    auto next = std::make_unique<OfficeProcess>();
+    bool started = false;
+    supervisor.run([&] { started = next->start(installation->binary, arguments, environment); });
+    if (!started)
+        throw CalcError(QStringLiteral("the office could not be started: ") + installation->binary);
+    std::lock_guard lock(processMutex);
+    process = std::move(next);
+}
+
+void UnoOffice::Impl::start()
+{
+    findInstallation();
+    if (!installation)
+        throw CalcError(QStringLiteral("no LibreOffice is installed"));
+    if (!instanceDir)
+        instanceDir = std::make_unique<OfficeInstanceDir>(options.instanceBase);
+    if (!instanceDir->isValid())
+        throw CalcError(QStringLiteral("the office's private folder cannot be made"));
+
+    const QString profile = instanceDir->newProfile(installation->version);
+    // Unique to this program instance and this start: two offices never share a pipe.
+    const QString pipe = QStringLiteral("tablevane-%1-%2-%3")
+                             .arg(::getpid())
+                             .arg(++pipes)
+                             .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    const QStringList arguments = {
+        QStringLiteral("--headless"), QStringLiteral("--invisible"), QStringLiteral("--nologo"),
+        QStringLiteral("--norestore"), QStringLiteral("--nodefault"),
+        QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile).toString(QUrl::FullyEncoded),
+        QStringLiteral("--accept=pipe,name=") + pipe + QStringLiteral(";urp;")};
+    // Its temporary files go to the private folder; the program's own UNO setting is not
+    // the office's business.
+    const QStringList environment = {QStringLiteral("TMPDIR=") + instanceDir->tempDir(),
+                                     QStringLiteral("SAL_ENABLE_FILE_LOCKING=1"),
+                                     QStringLiteral("URE_BOOTSTRAP")};
+
+    const auto deadline = OfficeSupervisor::Clock::now() + options.startTimeout;
+    bridge = std::make_unique<UnoBridge>();
+    spawn(arguments, environment);
+    int restarts = 0;
+    while (!bridge->connect(pipe)) {
+        if (!officeRunning()) {
+            const std::optional<int> code = process->exitCode();
+            if (code == RestartRequested && restarts++ < MaxRestarts) {
+                spawn(arguments, environment);
+                continue;
+            }
+            throw CalcError(QStringLiteral("the office ended while starting (exit code %1)")
+                                .arg(code ? QString::number(*code) : QStringLiteral("none")));
+        }
+        if (OfficeSupervisor::Clock::now() >= deadline) {
+            killOffice();
+            throw CalcError(QStringLiteral("the office did not answer in time"));
+        }
+        std::this_thread::sleep_for(PollInterval);
+    }
+    ++starts;
+    std::lock_guard lock(processMutex);
+    instanceDir->recordPipes(process->listeningPipes());
+}
+
+void UnoOffice::Impl::endPolitely()
+{
+    // terminate() itself may hang in an office that no longer answers.
+    supervisor.arm(OfficeSupervisor::Clock::now() + ShutdownLimit, [this] { killOffice(); });
+    try {
+        frame::Desktop::create(bridge->remoteContext())->terminate();
+    } catch (const uno::Exception &) {
+        // The office went away while answering; it has ended either way.
+    }
+    supervisor.disarm();
+}
+
+void UnoOffice::Impl::teardown(bool polite)
+{
+    if (polite && officeRunning() && bridge && bridge->connected())
+        endPolitely();
+    std::unique_ptr<OfficeProcess> ending;
+    {
+        std::lock_guard lock(processMutex);
+        ending = std::move(process);
+    }
+    if (ending && !ending->waitForExit(polite ? std::chrono::milliseconds(ExitWait) : std::chrono::milliseconds(0))) {
+        ending->kill();
+        ending->waitForExit(ExitWait);
+    }
+    if (bridge) {
+        bridge->dispose();
+        bridge.reset();
+    }
+    // A killed office leaves its pipe files.
+    if (instanceDir)
+        instanceDir->removeRecordedPipes();
+}
+
+void UnoOffice::Impl::killOffice()
+{
+    std::lock_guard lock(processMutex);
+    if (process && process->running()) {
+        qCWarning(lcCalc) << "ending the office that no longer answers, process" << process->pid();
+        process->kill();
+        ++kills;
+    }
+}
+
+void UnoOffice::Impl::beginOperation()
+{
+    ++activeOperations;
+    std::weak_ptr<Impl> self = weak_from_this();
+    supervisor.arm(OfficeSupervisor::Clock::now() + options.watchdog, [self] {
+        if (const auto impl = self.lock())
+            impl->killOffice();
+    });
+}
+
+void UnoOffice::Impl::endOperation()
+{
+    if (--activeOperations == 0)
+        supervisor.disarm();
+}
+
+UnoOffice::UnoOffice()
+    : UnoOffice(Options())
+{
+}
+
+UnoOffice::UnoOffice(const Options &options)
+    : m_impl(std::make_shared<Impl>(options))
+{
+}
+
+UnoOffice::~UnoOffice()
+{
+    shutdown();
+}
+
+std::unique_ptr<CalcDesktop> UnoOffice::createDesktop()
+{
+    m_impl->beginOperation();
+    auto lease = std::make_shared<Impl::Lease>(Impl::Lease{m_impl});
+    m_impl->ensureRunning();
+    return UnoValues::guarded("creating the desktop", [&] {
+        return std::make_unique<UnoDesktop>(frame::Desktop::create(m_impl->bridge->remoteContext()), lease);
+    });
+}
+
+bool UnoOffice::available()
+{
+    m_impl->findInstallation();
+    return m_impl->installation.has_value();
+}
+
+bool UnoOffice::calcStartTest()
+{
+    return available() && CalcStartTest(*this);
+}
+
+void UnoOffice::shutdown()
+{
+    m_impl->teardown(true);
+    m_impl->instanceDir.reset();
+}
+
+void UnoOffice::setWatchdogLimit(std::chrono::milliseconds limit)
+{
+    m_impl->options.watchdog = limit;
+}
+
+qint64 UnoOffice::processId() const
+{
+    std::lock_guard lock(m_impl->processMutex);
+    return m_impl->process && m_impl->process->running() ? m_impl->process->pid() : 0;
+}
+
+int UnoOffice::officeStarts() const
+{
+    return m_impl->starts;
+}
+
+int UnoOffice::watchdogKills() const
+{
+    return m_impl->kills;
+}
+
+QString UnoOffice::instanceFolder() const
+{
+    return m_impl->instanceDir ? m_impl->instanceDir->path() : QString();
+}

@@ -1,0 +1,90 @@
+#include "OfficeDocuments.h"
+
+#include "CalcPaths.h"
+#include "UnoDesktop.h"
+#include "UnoOffice.h"
+#include "UnoValues.h"
+
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/sheet/XCellRangeFormula.hpp>
+#include <com/sun/star/sheet/XSpreadsheet.hpp>
+#include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+
+using namespace css;
+
+namespace OfficeDocuments {
+
+namespace {
+
+OUString formula(const QVariant &value)
+{
+    if (!value.isValid())
+        return OUString();
+    if (value.typeId() == QMetaType::QString)
+        return UnoValues::toOUString(value.toString());
+    return UnoValues::toOUString(QString::number(value.toDouble(), 'g', 15));
+}
+
+void fill(const uno::Reference<sheet::XSpreadsheet> &target, const Sheet &sheet)
+{
+    int width = 0;
+    for (const QVariantList &row : sheet.rows)
+        width = std::max(width, int(row.size()));
+    if (sheet.rows.isEmpty() || width == 0)
+        return;
+    uno::Sequence<uno::Sequence<OUString>> rows(sheet.rows.size());
+    for (int r = 0; r < sheet.rows.size(); ++r) {
+        uno::Sequence<OUString> cells(width);
+        for (int c = 0; c < sheet.rows.at(r).size(); ++c)
+            cells.getArray()[c] = formula(sheet.rows.at(r).at(c));
+        rows.getArray()[r] = cells;
+    }
+    const uno::Reference<table::XCellRange> range =
+        target->getCellRangeByPosition(0, 0, width - 1, int(sheet.rows.size()) - 1);
+    uno::Reference<sheet::XCellRangeFormula>(range, uno::UNO_QUERY_THROW)->setFormulaArray(rows);
+}
+
+} // namespace
+
+void make(UnoOffice &office, const QString &path, const QList<Sheet> &sheets, const QString &filterName)
+{
+    const std::unique_ptr<CalcDesktop> desktop = office.createDesktop();
+    const uno::Reference<frame::XDesktop2> unoDesktop = dynamic_cast<UnoDesktop &>(*desktop).desktop();
+    UnoValues::guarded("making a test document", [&] {
+        const uno::Reference<lang::XComponent> component = unoDesktop->loadComponentFromURL(
+            "private:factory/scalc", "_blank", 0, UnoValues::propertyList({{"Hidden", uno::Any(true)}}));
+        const uno::Reference<sheet::XSpreadsheets> all =
+            uno::Reference<sheet::XSpreadsheetDocument>(component, uno::UNO_QUERY_THROW)->getSheets();
+        for (int i = 0; i < sheets.size(); ++i) {
+            const OUString name = UnoValues::toOUString(sheets.at(i).name);
+            if (i == 0) {
+                const uno::Reference<container::XIndexAccess> byIndex(all, uno::UNO_QUERY_THROW);
+                uno::Reference<container::XNamed>(byIndex->getByIndex(0), uno::UNO_QUERY_THROW)->setName(name);
+            } else {
+                all->insertNewByName(name, sal_Int16(i));
+            }
+            fill(uno::Reference<sheet::XSpreadsheet>(all->getByName(name), uno::UNO_QUERY_THROW), sheets.at(i));
+        }
+        uno::Reference<frame::XStorable>(component, uno::UNO_QUERY_THROW)
+            ->storeToURL(UnoValues::toOUString(CalcPaths::documentUrl(path)),
+                         UnoValues::propertyList({{"FilterName", uno::Any(UnoValues::toOUString(filterName))}}));
+        uno::Reference<util::XCloseable>(component, uno::UNO_QUERY_THROW)->close(true);
+    });
+}
+
+Sheet table(const QString &name, int rows)
+{
+    Sheet sheet{name, {{QStringLiteral("Name"), QStringLiteral("Count"), QStringLiteral("Share")}}};
+    for (int r = 1; r <= rows; ++r)
+        sheet.rows.append({QStringLiteral("item %1").arg(r), r, r / 8.0});
+    return sheet;
+}
+
+bool officeRequired()
+{
+    return qEnvironmentVariable("CI") == QLatin1String("true");
+}
+
+} // namespace OfficeDocuments

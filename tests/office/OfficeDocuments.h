@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+class UnoOffice;
+
+// Documents for the office tests, made through the office itself: a new spreadsheet,
+// its sheets filled, stored with an export filter.
+namespace OfficeDocuments {
+
+struct Sheet
+{
+    QString name;
+    // Rows from A1. A number gives a value; a text starting with "=" a formula; any
+    // other text a text; an invalid QVariant leaves the cell empty.
+    QList<QVariantList> rows;
+};
+
+// Throws CalcError when the office fails.
+void make(UnoOffice &office, const QString &path, const QList<Sheet> &sheets, const QString &filterName);
+
+// A header row ("Name", "Count", "Share") and rows numbered from 1.
+Sheet table(const QString &name, int rows);
+
+// Whether the office must be there: under CI a missing office is a failure.
+bool officeRequired();
+
+} // namespace OfficeDocuments
