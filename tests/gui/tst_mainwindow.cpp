@@ -2,6 +2,7 @@
 #include "MainWindowUi.h"
 #include "RadioGroup.h"
 #include "RunController.h"
+#include "TfrmSplash.h"
 #include "WindowFixture.h"
 
 #include <QAction>
@@ -42,6 +43,7 @@ private slots:
     void preferencesPlaceTheWindowAndSetApa();
     void apaStyleLocksItsControls();
     void openSetDialog();
+    void splashShowsAtLeastHalfASecond();
     void screenshot();
 
 private:
@@ -491,6 +493,25 @@ void TestMainWindow::openSetDialog()
     // A cancelled dialog changes nothing.
     fixture.ui().OpenTVX1->trigger();
     QCOMPARE(window.windowTitle(), QStringLiteral("b.tvx - Tablevane"));
+}
+
+void TestMainWindow::splashShowsAtLeastHalfASecond()
+{
+    TfrmSplash splash;
+    splash.show();
+    QCOMPARE(splash.size(), QSize(324, 200));
+    QVERIFY(splash.timerEnabled());
+    QVERIFY(!splash.agreesToClose());
+    QElapsedTimer timer;
+    timer.start();
+    splash.waitForTimer();
+    QVERIFY(timer.elapsed() >= 450);
+    QVERIFY(splash.agreesToClose());
+    QTest::qWait(600);
+    QVERIFY(!splash.timerEnabled());   // it fires exactly once
+    const QString target = qEnvironmentVariable("TABLEVANE_SPLASH_SHOT");
+    if (!target.isEmpty())
+        QVERIFY(splash.grab().save(target));
 }
 
 void TestMainWindow::screenshot()
