@@ -11,6 +11,7 @@
 #include "OfficeDocuments.h"
 #include "UnoOffice.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
@@ -66,6 +67,7 @@ private slots:
     void refusesUnregisteredFilters();
     void rangeNamesArePutInOrder();
     void damagedXlsIsNotTakenForAWorkbook();
+    void openDocumentLeavesNoLockFileBesideIt();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -301,6 +303,14 @@ void TestOfficeAdapter::damagedXlsIsNotTakenForAWorkbook()
     CalcSession session(*m_office);
     QVERIFY_THROWS_EXCEPTION(CalcError, session.open(file));
     QVERIFY_THROWS_EXCEPTION(CalcError, session.open(path(QStringLiteral("missing.xls"))));
+}
+
+void TestOfficeAdapter::openDocumentLeavesNoLockFileBesideIt()
+{
+    // A lock file beside the user's document would stay there should the office be killed.
+    Opened doc(*m_office, path(QStringLiteral("two.xls")));
+    QVERIFY(doc.document);
+    QVERIFY(QDir(m_dir.path()).entryList({QStringLiteral(".~lock*")}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestOfficeAdapter)

@@ -20,7 +20,8 @@ const QString Prefix = QStringLiteral("office-");
 
 // The settings a fresh profile starts with: the version the office would record at its
 // first start (without it every headless start repeats seconds of first-start checks),
-// and no lock files beside the documents (a killed office would leave them behind).
+// and no locking of documents: a headless office takes over a document's lock file
+// anyway, and a killed office would leave its own beside the user's document.
 QByteArray seed(const QString &version)
 {
     QByteArray items;
@@ -29,7 +30,7 @@ QByteArray seed(const QString &version)
                  "oor:op=\"fuse\"><value>"
             + version.toUtf8() + "</value></prop></item>\n";
     }
-    items += "<item oor:path=\"/org.openoffice.Office.Common/Misc\"><prop oor:name=\"UseDocumentOOoLockFile\" "
+    items += "<item oor:path=\"/org.openoffice.Office.Common/Misc\"><prop oor:name=\"UseLocking\" "
              "oor:op=\"fuse\"><value>false</value></prop></item>\n";
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "

@@ -185,7 +185,9 @@ QStringList OfficeProcess::listeningPipes() const
     while (!table.atEnd()) {
         // Num RefCount Protocol Flags Type St Inode Path
         const QList<QByteArray> fields = table.readLine().simplified().split(' ');
-        if (fields.size() >= 8 && inodes.contains(fields.at(6)) && fields.at(7).startsWith('/'))
+        // An accepted connection shows the path of its listening socket again.
+        if (fields.size() >= 8 && inodes.contains(fields.at(6)) && fields.at(7).startsWith('/')
+            && !pipes.contains(QFile::decodeName(fields.at(7))))
             pipes.append(QFile::decodeName(fields.at(7)));
     }
     return pipes;

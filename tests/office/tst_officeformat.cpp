@@ -1,0 +1,367 @@
+#include "CalcCellRange.h"
+#include "CalcDesktop.h"
+#include "CalcDocument.h"
+#include "CalcHeaderContent.h"
+#include "CalcPageStyle.h"
+#include "CalcPaths.h"
+#include "CalcQueries.h"
+#include "CalcSheet.h"
+#include "FormatDocumentCalc.h"
+#include "FormatJob.h"
+#include "OfficeDocuments.h"
+#include "RecordingBackendHost.h"
+#include "UnoOffice.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The stored document, opened again for reading.
+struct Reopened
+{
+    std::unique_ptr<CalcDesktop> desktop;
+    std::unique_ptr<CalcDocument> document;
+    std::unique_ptr<CalcSheet> sheet;
+
+    Reopened(UnoOffice &office, const QString &path)
+        : desktop(office.createDesktop())
+        , document(desktop->loadComponentFromUrl(CalcPaths::documentUrl(path)))
+        , sheet(document ? document->sheet(0) : nullptr)
+    {
+    }
+    ~Reopened()
+    {
+        if (document)
+            document->close();
+    }
+    CalcCellProperties at(const QString &cell) { return sheet->cellRangeByName(cell)->properties(); }
+    std::unique_ptr<CalcPageStyle> style() { return document->pageStyle(sheet->pageStyleName()); }
+};
+
+QByteArray hashOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+FormatJob storeInPlace()
+{
+    FormatJob job;
+    job.saveAs.Office = 1;
+    job.saveAs.Extension = 0;
+    job.saveAs.SaveAs = 7;
+    job.saveAs.calcFilter = CalcFilter{QStringLiteral("MS Excel 97/2000/XP"), QString(), QStringLiteral(".xls")};
+    job.saveAs.charsetToken = QStringLiteral("ANSI");
+    job.saveAs.fieldDelimiterCode = 44;
+    job.saveAs.textDelimiterCode = 34;
+    return job;
+}
+
+// Most formatting choices on.
+FormatJob everyChoice()
+{
+    FormatJob job = storeInPlace();
+    FormatSet &set = job.set;
+    set.Orientation = 1;
+    set.FontAsIs = false;
+    set.FontName = QStringLiteral("Times New Roman");
+    set.FontSize = QStringLiteral("12");
+    set.FontColor = 0x000000FF;   // red
+    set.InterLeave = 1;
+    set.InterLeaveColor = 0x00FFCC00;
+    set.FName = true;
+    set.PageNumeration = true;
+    set.BoldLastLine = true;
+    return job;
+}
+
+} // namespace
+
+class TestOfficeFormat : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void formatsAndStoresInPlace_data();
+    void formatsAndStoresInPlace();
+    void formattingTwiceKeepsOnePageNumber_data();
+    void formattingTwiceKeepsOnePageNumber();
+    void apaStyleOnARealSheet();
+    void odsIsStoredAsXlsWithTheRegisteredFilter();
+    void textCsvTakesItsOptions();
+    void damagedXlsIsLeftByteIdenticalAndLogged();
+    void emptySheetIsLeftAlone();
+    void queriesReadRealDocuments();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString make(const QString &name, int rows = 6);
+    void format(const QString &file, const FormatJob &job, RecordingBackendHost &host);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<UnoOffice> m_office;
+};
+
+void TestOfficeFormat::initTestCase()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("tablevane.calc.warning=false"));
+    QVERIFY(m_dir.isValid());
+    m_office = std::make_unique<UnoOffice>();
+    if (!m_office->available()) {
+        if (OfficeDocuments::officeRequired())
+            QFAIL("no LibreOffice installed");
+        QSKIP("no LibreOffice installed");
+    }
+}
+
+void TestOfficeFormat::cleanupTestCase()
+{
+    m_office.reset();
+}
+
+QString TestOfficeFormat::make(const QString &name, int rows)
+{
+    const QString file = path(name);
+    const bool ods = name.endsWith(QLatin1String(".ods"));
+    OfficeDocuments::make(*m_office, file, {OfficeDocuments::table(QStringLiteral("Data"), rows)},
+                          ods ? QStringLiteral("calc8") : QStringLiteral("MS Excel 97"));
+    return file;
+}
+
+void TestOfficeFormat::format(const QString &file, const FormatJob &job, RecordingBackendHost &host)
+{
+    FormatDocumentCalc(*m_office, file, 0, 1, 1, job, host);
+}
+
+void TestOfficeFormat::formatsAndStoresInPlace_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "plain.xls";
+    QTest::newRow("blanks") << "with some blanks.xls";
+    QTest::newRow("hash") << "number #1.xls";
+    QTest::newRow("percent") << "100% done.xls";
+    QTest::newRow("umlauts") << "Übersicht März.xls";
+}
+
+void TestOfficeFormat::formatsAndStoresInPlace()
+{
+    QFETCH(QString, name);
+    const QString file = make(name);
+    RecordingBackendHost host;
+    format(file, everyChoice(), host);
+    QVERIFY2(!host.problemLogged, qPrintable(name));
+    QCOMPARE(host.progress.size(), 1);
+
+    Reopened doc(*m_office, file);
+    QVERIFY(doc.document);
+    QCOMPARE(doc.document->filterName(), QStringLiteral("MS Excel 97"));
+    const CalcCellProperties inner = doc.at(QStringLiteral("B3"));
+    QCOMPARE(inner.CharFontName, std::optional<QString>(QStringLiteral("Times New Roman")));
+    QCOMPARE(inner.CharHeight, std::optional<double>(12));
+    QCOMPARE(inner.CharColor, std::optional<qint32>(0xFF0000));
+    QCOMPARE(inner.IsTextWrapped, std::optional<bool>(true));
+    QCOMPARE(inner.VertJustify, std::optional<int>(CalcCellProperties::VertCentre));
+    QCOMPARE(inner.CellBackColor, std::optional<qint32>(-1));   // row 3
+    QCOMPARE(doc.at(QStringLiteral("B2")).CellBackColor, std::optional<qint32>(0x00CCFF));
+    QCOMPARE(doc.at(QStringLiteral("D2")).CellBackColor, std::optional<qint32>(-1));
+    const CalcCellProperties top = doc.at(QStringLiteral("B1"));
+    QVERIFY(top.CharWeight.value_or(0) >= 150);
+    QCOMPARE(top.HoriJustify, std::optional<int>(CalcCellProperties::HoriCentre));
+    QVERIFY(doc.at(QStringLiteral("B7")).CharWeight.value_or(0) >= 150);
+    QVERIFY(doc.at(QStringLiteral("B4")).CharWeight.value_or(0) < 150);
+
+    const CalcTableBorder border = doc.sheet->cellRangeByName(QStringLiteral("A1:C7"))->tableBorder();
+    for (const CalcBorderLine &line : {border.TopLine, border.BottomLine, border.LeftLine, border.RightLine,
+                                       border.HorizontalLine, border.VerticalLine})
+        QVERIFY(line.OuterLineWidth > 0);
+    QCOMPARE(doc.sheet->cellRangeByName(QStringLiteral("D1"))->tableBorder().RightLine.OuterLineWidth, 0);
+
+    const std::unique_ptr<CalcPageStyle> style = doc.style();
+    QCOMPARE(style->properties().IsLandscape, std::optional<bool>(true));
+    QVERIFY(*style->properties().Width > *style->properties().Height);
+    const std::unique_ptr<CalcHeaderContent> header = style->rightPageHeaderContent();
+    // The .xls header format puts a blank before a text that starts with a digit.
+    QCOMPARE(header->leftText().trimmed(), name);
+    QCOMPARE(header->centrePageNumberCount(), 1);
+}
+
+void TestOfficeFormat::formattingTwiceKeepsOnePageNumber_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("extension");
+    QTest::addColumn<int>("entry");
+    QTest::newRow("xls in place") << "twice.xls" << 0 << 7;
+    QTest::newRow("ods onto itself") << "twice.ods" << 1 << 3;
+}
+
+void TestOfficeFormat::formattingTwiceKeepsOnePageNumber()
+{
+    QFETCH(QString, name);
+    QFETCH(int, extension);
+    QFETCH(int, entry);
+    const QString file = make(name);
+    FormatJob job = everyChoice();
+    job.saveAs.Extension = extension;
+    job.saveAs.SaveAs = entry;
+    if (entry == 3)
+        job.saveAs.calcFilter = CalcFilter{QStringLiteral("calc8"), QString(), QStringLiteral(".ods")};
+    RecordingBackendHost host;
+    format(file, job, host);
+    format(file, job, host);
+    QVERIFY(!host.problemLogged);
+    {
+        Reopened doc(*m_office, file);
+        QCOMPARE(doc.style()->rightPageHeaderContent()->centrePageNumberCount(), 1);
+    }
+    job.set.PageNumeration = false;
+    format(file, job, host);
+    Reopened doc(*m_office, file);
+    QCOMPARE(doc.style()->rightPageHeaderContent()->centrePageNumberCount(), 0);
+    QCOMPARE(doc.style()->rightPageHeaderContent()->centreText(), QString());
+}
+
+void TestOfficeFormat::apaStyleOnARealSheet()
+{
+    const QString file = path(QStringLiteral("apa.ods"));
+    OfficeDocuments::make(*m_office, file,
+                          {{QStringLiteral("Data"),
+                            {{QStringLiteral("Name"), QStringLiteral("Value"), QStringLiteral("Sum")},
+                             {QStringLiteral("a"), 1, QStringLiteral("=B2*2")},
+                             {QStringLiteral("b"), 2, QStringLiteral("=B3*2")}}}},
+                          QStringLiteral("calc8"));
+    FormatJob job = storeInPlace();
+    job.saveAs.Extension = 1;
+    job.saveAs.SaveAs = 3;
+    job.saveAs.calcFilter = CalcFilter{QStringLiteral("calc8"), QString(), QStringLiteral(".ods")};
+    job.set.APAStyle = true;
+    RecordingBackendHost host;
+    format(file, job, host);
+    QVERIFY(!host.problemLogged);
+
+    Reopened doc(*m_office, file);
+    QCOMPARE(doc.at(QStringLiteral("A3")).HoriJustify, std::optional<int>(CalcCellProperties::HoriLeft));
+    QCOMPARE(doc.at(QStringLiteral("B3")).HoriJustify, std::optional<int>(CalcCellProperties::HoriRight));
+    QCOMPARE(doc.at(QStringLiteral("C2")).HoriJustify, std::optional<int>(CalcCellProperties::HoriRight));
+    QCOMPARE(doc.at(QStringLiteral("B1")).HoriJustify, std::optional<int>(CalcCellProperties::HoriCentre));
+    const CalcTableBorder border = doc.sheet->cellRangeByName(QStringLiteral("A1:C3"))->tableBorder();
+    QVERIFY(border.TopLine.OuterLineWidth > 0 && border.HorizontalLine.OuterLineWidth > 0);
+    QCOMPARE(border.LeftLine.OuterLineWidth, 0);
+    QCOMPARE(border.VerticalLine.OuterLineWidth, 0);
+    const CalcPageStyleProperties page = doc.style()->properties();
+    QCOMPARE(page.CenterHorizontally, std::optional<bool>(true));
+    QCOMPARE(page.LeftMargin, std::optional<int>(2540));
+    QCOMPARE(page.TopMargin, std::optional<int>(2540));
+}
+
+void TestOfficeFormat::odsIsStoredAsXlsWithTheRegisteredFilter()
+{
+    const QString source = make(QStringLiteral("report.ods"));
+    const QByteArray before = hashOf(source);
+    FormatJob job = everyChoice();
+    job.saveAs.Extension = 1;
+    RecordingBackendHost host;
+    format(source, job, host);
+    QVERIFY(!host.problemLogged);
+    QCOMPARE(hashOf(source), before);   // the source stays as it was
+
+    Reopened doc(*m_office, path(QStringLiteral("report.xls")));
+    QVERIFY(doc.document);
+    QCOMPARE(doc.document->filterName(), QStringLiteral("MS Excel 97"));
+    QCOMPARE(doc.at(QStringLiteral("B2")).CellBackColor, std::optional<qint32>(0x00CCFF));
+    QCOMPARE(doc.style()->rightPageHeaderContent()->leftText(), QStringLiteral("report.ods"));
+}
+
+void TestOfficeFormat::textCsvTakesItsOptions()
+{
+    const QString source = make(QStringLiteral("export.xls"), 2);
+    FormatJob job = storeInPlace();
+    job.saveAs.SaveAs = 16;
+    job.saveAs.calcFilter = CalcFilter{QStringLiteral("Text - txt - csv (StarCalc)"), QString(), QStringLiteral(".csv")};
+    job.saveAs.fieldDelimiterCode = 59;
+    job.saveAs.textDelimiterCode = 39;
+    RecordingBackendHost host;
+    format(source, job, host);
+    QVERIFY(!host.problemLogged);
+    QFile csv(path(QStringLiteral("export.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    QCOMPARE(lines.at(0).trimmed(), QByteArray("'Name';'Count';'Share'"));
+    QCOMPARE(lines.at(1).trimmed(), QByteArray("'item 1';1;0.125"));
+}
+
+void TestOfficeFormat::damagedXlsIsLeftByteIdenticalAndLogged()
+{
+    const QString good = make(QStringLiteral("good.xls"));
+    const QString file = path(QStringLiteral("damaged.xls"));
+    QFile in(good);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(in.read(in.size() / 2));
+    out.close();
+    const QByteArray before = hashOf(file);
+
+    RecordingBackendHost host;
+    format(file, everyChoice(), host);
+    QVERIFY(host.problemLogged);
+    QCOMPARE(host.logLines.size(), 1);
+    QCOMPARE(host.logLines.first().first, file);
+    QCOMPARE(host.logLines.first().second, QStringLiteral("can`t process document"));
+    QCOMPARE(hashOf(file), before);
+}
+
+void TestOfficeFormat::emptySheetIsLeftAlone()
+{
+    const QString file = path(QStringLiteral("empty.xls"));
+    OfficeDocuments::make(*m_office, file, {{QStringLiteral("Data"), {{QVariant(), 1}, {1, 2}}}},
+                          QStringLiteral("MS Excel 97"));
+    const QByteArray before = hashOf(file);
+    RecordingBackendHost host;
+    format(file, everyChoice(), host);
+    QVERIFY(!host.problemLogged);
+    QCOMPARE(host.progress.size(), 1);
+    QCOMPARE(hashOf(file), before);
+}
+
+void TestOfficeFormat::queriesReadRealDocuments()
+{
+    const QString file = path(QStringLiteral("pattern.ods"));
+    OfficeDocuments::make(*m_office, file,
+                          {{QStringLiteral("First"), {{1}}},
+                           {QStringLiteral("Widths"), {{QStringLiteral("a"), 0, QStringLiteral("c"), QVariant(), 5}}}},
+                          QStringLiteral("calc8"));
+    {
+        // Give the pattern's columns widths of their own.
+        std::unique_ptr<CalcDesktop> desktop = m_office->createDesktop();
+        std::unique_ptr<CalcDocument> document = desktop->loadComponentFromUrl(CalcPaths::documentUrl(file));
+        document->sheet(1)->setColumnWidths(0, {1000, 2000, 3000});
+        document->store();
+        document->close();
+    }
+    RecordingBackendHost host;
+    ReadSheetNamesCalc(*m_office, file, host);
+    QCOMPARE(host.results.SheetCount, 2);
+    QCOMPARE(host.results.SheetNames, QStringList({"First", "Widths"}));
+    QCOMPARE(host.sheetNumberItems, QStringList({"1", "2"}));
+
+    ReadPatternWidthsCalc(*m_office, file, 1, host);
+    QCOMPARE(host.results.PatternColumnCount, 3);
+    QCOMPARE(host.results.PatternWidths.mid(1), QVector<int>({1000, 2000, 3000}));
+    QCOMPARE(ViewSheetNameCalc(*m_office, file, 2, host), std::optional<QString>(QStringLiteral("Widths")));
+    QVERIFY(host.messages.isEmpty());
+
+    ReadSheetNamesCalc(*m_office, path(QStringLiteral("none.ods")), host);
+    QCOMPARE(host.messages.size(), 1);
+    QCOMPARE(host.results.SheetCount, 2);
+}
+
+QTEST_GUILESS_MAIN(TestOfficeFormat)
+#include "tst_officeformat.moc"

@@ -1,0 +1,297 @@
+#include "CalcDesktop.h"
+#include "CalcOffice.h"
+#include "FormatDocumentCalc.h"
+#include "FormatJob.h"
+#include "OfficeDocuments.h"
+#include "RecordingBackendHost.h"
+#include "UnoOffice.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <functional>
+
+#include <signal.h>
+
+namespace {
+
+// The office of the test, with a fault done to its process once, right after the next
+// operation got its desktop.
+class FaultyOffice : public CalcOffice
+{
+public:
+    explicit FaultyOffice(UnoOffice &office)
+        : m_office(office)
+    {
+    }
+    std::unique_ptr<CalcDesktop> createDesktop() override
+    {
+        std::unique_ptr<CalcDesktop> desktop = m_office.createDesktop();
+        if (const int signal = std::exchange(nextSignal, 0))
+            ::kill(pid_t(m_office.processId()), signal);
+        return desktop;
+    }
+    int nextSignal = 0;
+
+private:
+    UnoOffice &m_office;
+};
+
+bool processExists(qint64 pid)
+{
+    return pid > 0 && QFile::exists(QStringLiteral("/proc/%1").arg(pid));
+}
+
+// Every process whose command line names the folder (an office of that instance).
+QList<qint64> processesUsing(const QString &folder)
+{
+    QList<qint64> found;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool isPid = false;
+        const qint64 pid = entry.toLongLong(&isPid);
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
+        if (isPid && cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(folder.toUtf8()))
+            found.append(pid);
+    }
+    return found;
+}
+
+QStringList recordedPipes(const UnoOffice &office)
+{
+    QFile file(office.instanceFolder() + QStringLiteral("/pipes"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+bool waitUntilGone(qint64 pid, int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (processExists(pid) && timer.elapsed() < milliseconds)
+        QThread::msleep(20);
+    return !processExists(pid);
+}
+
+FormatJob job()
+{
+    FormatJob job;
+    job.saveAs.Office = 1;
+    job.saveAs.Extension = 0;
+    job.saveAs.SaveAs = 7;
+    job.saveAs.calcFilter = CalcFilter{QStringLiteral("MS Excel 97/2000/XP"), QString(), QStringLiteral(".xls")};
+    return job;
+}
+
+// Run as a separate program by one test: start an office, report its process, wait to
+// be killed.
+int officeChild(const QString &base)
+{
+    UnoOffice::Options options;
+    options.instanceBase = base;
+    UnoOffice office(options);
+    if (!office.calcStartTest())
+        return 1;
+    QTextStream(stdout) << office.processId() << Qt::endl;
+    QThread::sleep(60);
+    return 0;
+}
+
+} // namespace
+
+class TestOfficeProcess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startTestKeepsOneOfficeForAllOperations();
+    void killedOfficeFailsTheOperationAndTheNextStartsAFreshOne();
+    void hungOfficeIsEndedByTheWatchdog();
+    void twoProgramsRunTwoOffices();
+    void destroyedOfficeLeavesNothing();
+    void officeDiesWithItsProgram();
+    void missingOfficeFailsCleanly();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    void format(CalcOffice &office, RecordingBackendHost &host);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<UnoOffice> m_office;
+};
+
+void TestOfficeProcess::initTestCase()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("tablevane.calc.warning=false"));
+    QVERIFY(m_dir.isValid());
+    UnoOffice::Options options;
+    options.instanceBase = path(QStringLiteral("instances"));
+    m_office = std::make_unique<UnoOffice>(options);
+    if (!m_office->available()) {
+        if (OfficeDocuments::officeRequired())
+            QFAIL("no LibreOffice installed");
+        QSKIP("no LibreOffice installed");
+    }
+    OfficeDocuments::make(*m_office, path(QStringLiteral("doc.xls")), {OfficeDocuments::table(QStringLiteral("Data"), 5)},
+                          QStringLiteral("MS Excel 97"));
+}
+
+void TestOfficeProcess::format(CalcOffice &office, RecordingBackendHost &host)
+{
+    FormatDocumentCalc(office, path(QStringLiteral("doc.xls")), 0, 1, 1, job(), host);
+}
+
+void TestOfficeProcess::startTestKeepsOneOfficeForAllOperations()
+{
+    QVERIFY(m_office->calcStartTest());
+    const qint64 pid = m_office->processId();
+    QVERIFY(processExists(pid));
+    const int starts = m_office->officeStarts();
+    RecordingBackendHost host;
+    format(*m_office, host);
+    format(*m_office, host);
+    QVERIFY(!host.problemLogged);
+    QCOMPARE(m_office->processId(), pid);
+    QCOMPARE(m_office->officeStarts(), starts);
+}
+
+void TestOfficeProcess::killedOfficeFailsTheOperationAndTheNextStartsAFreshOne()
+{
+    QVERIFY(m_office->calcStartTest());
+    const qint64 killed = m_office->processId();
+    const QStringList pipes = recordedPipes(*m_office);
+    QCOMPARE(pipes.size(), 2);   // the accepting pipe and the office's own
+    FaultyOffice faulty(*m_office);
+    faulty.nextSignal = SIGKILL;
+    RecordingBackendHost failing;
+    format(faulty, failing);
+    QVERIFY(failing.problemLogged);
+    QCOMPARE(failing.logLines.size(), 1);
+
+    RecordingBackendHost next;
+    format(faulty, next);
+    QVERIFY(!next.problemLogged);
+    QVERIFY(m_office->processId() != killed);
+    QVERIFY(!processExists(killed));
+    for (const QString &pipe : pipes)
+        QVERIFY2(!QFile::exists(pipe), qPrintable(pipe));
+}
+
+void TestOfficeProcess::hungOfficeIsEndedByTheWatchdog()
+{
+    QVERIFY(m_office->calcStartTest());
+    const qint64 stopped = m_office->processId();
+    const int kills = m_office->watchdogKills();
+    m_office->setWatchdogLimit(std::chrono::milliseconds(1500));
+    FaultyOffice faulty(*m_office);
+    faulty.nextSignal = SIGSTOP;
+    RecordingBackendHost failing;
+    QElapsedTimer timer;
+    timer.start();
+    format(faulty, failing);
+    const qint64 elapsed = timer.elapsed();
+    m_office->setWatchdogLimit(std::chrono::minutes(2));
+    QVERIFY(failing.problemLogged);
+    QVERIFY2(elapsed >= 1400 && elapsed < 10000, qPrintable(QString::number(elapsed)));
+    QCOMPARE(m_office->watchdogKills(), kills + 1);
+
+    RecordingBackendHost next;
+    format(faulty, next);
+    QVERIFY(!next.problemLogged);
+    QVERIFY(m_office->processId() != stopped);
+    QVERIFY(waitUntilGone(stopped, 2000));
+}
+
+void TestOfficeProcess::twoProgramsRunTwoOffices()
+{
+    QVERIFY(m_office->calcStartTest());
+    UnoOffice::Options options;
+    options.instanceBase = path(QStringLiteral("instances"));
+    auto second = std::make_unique<UnoOffice>(options);
+    QVERIFY(second->calcStartTest());
+    QVERIFY(second->processId() != m_office->processId());
+    QVERIFY(second->instanceFolder() != m_office->instanceFolder());
+    const QStringList ours = recordedPipes(*m_office);
+    for (const QString &pipe : recordedPipes(*second))
+        QVERIFY(!ours.contains(pipe));
+
+    const qint64 first = m_office->processId();
+    second.reset();   // ending one office leaves the other at work
+    RecordingBackendHost host;
+    format(*m_office, host);
+    QVERIFY(!host.problemLogged);
+    QCOMPARE(m_office->processId(), first);
+}
+
+void TestOfficeProcess::destroyedOfficeLeavesNothing()
+{
+    UnoOffice::Options options;
+    options.instanceBase = path(QStringLiteral("instances"));
+    auto office = std::make_unique<UnoOffice>(options);
+    QVERIFY(office->calcStartTest());
+    const qint64 pid = office->processId();
+    const QString folder = office->instanceFolder();
+    const QStringList pipes = recordedPipes(*office);
+    QVERIFY(!pipes.isEmpty());
+    QVERIFY(!processesUsing(folder).isEmpty());
+
+    office.reset();
+    QVERIFY(!processExists(pid));
+    QVERIFY(processesUsing(folder).isEmpty());
+    QVERIFY(!QFile::exists(folder));   // profile, its lock and the office's temporary files
+    for (const QString &pipe : pipes)
+        QVERIFY2(!QFile::exists(pipe), qPrintable(pipe));
+}
+
+void TestOfficeProcess::officeDiesWithItsProgram()
+{
+    const QString base = path(QStringLiteral("orphans"));
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--office-child"), base});
+    QVERIFY(child.waitForReadyRead(60000));
+    const qint64 office = child.readLine().trimmed().toLongLong();
+    QVERIFY(processExists(office));
+    child.kill();   // the program dies without ending its office
+    child.waitForFinished();
+    QVERIFY2(waitUntilGone(office, 5000), "the office outlived its program");
+
+    // The next program clears what the dead one left behind.
+    QCOMPARE(QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+    UnoOffice::Options options;
+    options.instanceBase = base;
+    UnoOffice next(options);
+    QVERIFY(next.calcStartTest());
+    QCOMPARE(QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({QDir(next.instanceFolder()).dirName()}));
+}
+
+void TestOfficeProcess::missingOfficeFailsCleanly()
+{
+    UnoOffice::Options options;
+    options.soffice = path(QStringLiteral("no/such/soffice"));
+    UnoOffice missing(options);
+    QVERIFY(!missing.available());
+    QVERIFY(!missing.calcStartTest());
+    RecordingBackendHost host;
+    format(missing, host);
+    QVERIFY(host.problemLogged);
+    QCOMPARE(host.progress.size(), 1);
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--office-child") == 0)
+        return officeChild(QString::fromLocal8Bit(argv[2]));
+    TestOfficeProcess test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_officeprocess.moc"
