@@ -2,10 +2,14 @@
 
 #include "CalcPaths.h"
 #include "UnoDesktop.h"
+#include "UnoDocument.h"
 #include "UnoOffice.h"
 #include "UnoValues.h"
 
+#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/table/XColumnRowRange.hpp>
+#include <com/sun/star/table/XTableRows.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/sheet/XCellRangeFormula.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
@@ -44,6 +48,11 @@ void fill(const uno::Reference<sheet::XSpreadsheet> &target, const Sheet &sheet)
     const uno::Reference<table::XCellRange> range =
         target->getCellRangeByPosition(0, 0, width - 1, int(sheet.rows.size()) - 1);
     uno::Reference<sheet::XCellRangeFormula>(range, uno::UNO_QUERY_THROW)->setFormulaArray(rows);
+    const uno::Reference<table::XTableRows> tableRows =
+        uno::Reference<table::XColumnRowRange>(target, uno::UNO_QUERY_THROW)->getRows();
+    for (auto it = sheet.rowHeights.cbegin(); it != sheet.rowHeights.cend(); ++it)
+        uno::Reference<beans::XPropertySet>(tableRows->getByIndex(it.key()), uno::UNO_QUERY_THROW)
+            ->setPropertyValue("Height", uno::Any(sal_Int32(it.value())));
 }
 
 } // namespace
@@ -72,6 +81,42 @@ void make(UnoOffice &office, const QString &path, const QList<Sheet> &sheets, co
                          UnoValues::propertyList({{"FilterName", uno::Any(UnoValues::toOUString(filterName))}}));
         uno::Reference<util::XCloseable>(component, uno::UNO_QUERY_THROW)->close(true);
     });
+}
+
+namespace {
+
+QList<int> heightsOf(const uno::Reference<frame::XModel> &model, int sheet, int firstRow, int count)
+{
+    const uno::Reference<container::XIndexAccess> sheets(
+        uno::Reference<sheet::XSpreadsheetDocument>(model, uno::UNO_QUERY_THROW)->getSheets(), uno::UNO_QUERY_THROW);
+    const uno::Reference<table::XTableRows> rows =
+        uno::Reference<table::XColumnRowRange>(sheets->getByIndex(sheet), uno::UNO_QUERY_THROW)->getRows();
+    QList<int> heights;
+    for (int row = firstRow; row < firstRow + count; ++row) {
+        sal_Int32 height = 0;
+        uno::Reference<beans::XPropertySet>(rows->getByIndex(row), uno::UNO_QUERY_THROW)->getPropertyValue("Height") >>=
+            height;
+        heights.append(int(height));
+    }
+    return heights;
+}
+
+} // namespace
+
+QList<int> rowHeights(CalcDocument &document, int sheet, int firstRow, int count)
+{
+    return UnoValues::guarded("reading row heights", [&] {
+        return heightsOf(dynamic_cast<UnoDocument &>(document).model(), sheet, firstRow, count);
+    });
+}
+
+QList<int> rowHeights(UnoOffice &office, const QString &path, int sheet, int firstRow, int count)
+{
+    const std::unique_ptr<CalcDesktop> desktop = office.createDesktop();
+    const std::unique_ptr<CalcDocument> document = desktop->loadComponentFromUrl(CalcPaths::documentUrl(path));
+    const QList<int> heights = rowHeights(*document, sheet, firstRow, count);
+    document->close();
+    return heights;
 }
 
 Sheet table(const QString &name, int rows)

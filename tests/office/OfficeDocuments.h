@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QVariant>
 
+class CalcDocument;
 class UnoOffice;
 
 // Documents for the office tests, made through the office itself: a new spreadsheet,
@@ -16,10 +18,18 @@ struct Sheet
     // Rows from A1. A number gives a value; a text starting with "=" a formula; any
     // other text a text; an invalid QVariant leaves the cell empty.
     QList<QVariantList> rows;
+    // Heights (1/100 mm) fixed by hand, by 0-based row.
+    QMap<int, int> rowHeights = {};
 };
 
 // Throws CalcError when the office fails.
 void make(UnoOffice &office, const QString &path, const QList<Sheet> &sheets, const QString &filterName);
+
+// The heights (1/100 mm) of rows of a stored document's sheet.
+QList<int> rowHeights(UnoOffice &office, const QString &path, int sheet, int firstRow, int count);
+
+// The heights (1/100 mm) of rows of a sheet of an open document.
+QList<int> rowHeights(CalcDocument &document, int sheet, int firstRow, int count);
 
 // A header row ("Name", "Count", "Share") and rows numbered from 1.
 Sheet table(const QString &name, int rows);

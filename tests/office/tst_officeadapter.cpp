@@ -66,6 +66,7 @@ private slots:
     void storesInPlace();
     void refusesUnregisteredFilters();
     void rangeNamesArePutInOrder();
+    void lockedRowHeightsAreFittedOnRequest();
     void damagedXlsIsNotTakenForAWorkbook();
     void openDocumentLeavesNoLockFileBesideIt();
 
@@ -288,6 +289,36 @@ void TestOfficeAdapter::rangeNamesArePutInOrder()
     QCOMPARE(sheet->cellRangeByName(QStringLiteral("C2:C1"))->address(), (CalcRangeAddress{2, 0, 2, 1}));
     QCOMPARE(sheet->cellRangeByName(QStringLiteral("C5:A2"))->address(), (CalcRangeAddress{0, 1, 2, 4}));
     QVERIFY_THROWS_EXCEPTION(CalcError, sheet->cellRangeByName(QStringLiteral("A0:B2")));
+}
+
+void TestOfficeAdapter::lockedRowHeightsAreFittedOnRequest()
+{
+    const QString file = path(QStringLiteral("heights.ods"));
+    OfficeDocuments::make(*m_office, file,
+                          {{QStringLiteral("Data"),
+                            {{QStringLiteral("a text far too long for the narrow column it stands in")},
+                             {QStringLiteral("another text far too long for its narrow column")},
+                             {QStringLiteral("plain")}},
+                            {{1, 1234}}}},
+                          QStringLiteral("calc8"));
+    Opened doc(*m_office, file);
+    const std::unique_ptr<CalcSheet> sheet = doc->sheet(0);
+    const QList<int> before = OfficeDocuments::rowHeights(*doc.document, 0, 0, 3);
+    CalcCellProperties wrap;
+    wrap.IsTextWrapped = true;
+
+    doc->setRowHeightsLocked(true);
+    const std::unique_ptr<CalcCellRange> range = sheet->cellRangeByName(QStringLiteral("A1:A3"));
+    range->setProperties(wrap);
+    QCOMPARE(OfficeDocuments::rowHeights(*doc.document, 0, 0, 3), before);   // nothing fitted yet
+
+    doc->setRowHeightsLocked(false);
+    range->fitRowHeights();
+    const QList<int> after = OfficeDocuments::rowHeights(*doc.document, 0, 0, 3);
+    QVERIFY2(after.at(0) > 2 * before.at(0), "the wrapped text shows all its lines");
+    QCOMPARE(after.at(1), before.at(1));   // fixed by hand
+    QCOMPARE(after.at(2), before.at(2));
+    QCOMPARE(sheet->cell(0, 0).string, QStringLiteral("a text far too long for the narrow column it stands in"));
 }
 
 void TestOfficeAdapter::damagedXlsIsNotTakenForAWorkbook()

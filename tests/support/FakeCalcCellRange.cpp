@@ -66,6 +66,13 @@ CalcCellProperties FakeCalcCellRange::properties()
     return p;
 }
 
+void FakeCalcCellRange::fitRowHeights()
+{
+    // A locked document fits nothing, as the office.
+    if (!m_sheet.rowHeightsLocked())
+        m_sheet.data(QStringLiteral("fitRowHeights")).fittedRows.append({m_address.startRow, m_address.endRow});
+}
+
 CalcTableBorder FakeCalcCellRange::tableBorder()
 {
     const FakeCalcSheetData &s = m_sheet.data(QStringLiteral("tableBorder"));

@@ -14,6 +14,7 @@ public:
     CalcRangeAddress address() override { return m_address; }
     void setProperties(const CalcCellProperties &properties) override;
     CalcCellProperties properties() override;
+    void fitRowHeights() override;
     CalcTableBorder tableBorder() override;
     void setTableBorder(const CalcTableBorder &border) override;
 

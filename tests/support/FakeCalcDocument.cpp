@@ -72,6 +72,11 @@ std::unique_ptr<CalcPageStyle> FakeCalcDocument::pageStyle(const QString &name)
     return std::make_unique<FakeCalcPageStyle>(*this, name);
 }
 
+void FakeCalcDocument::setRowHeightsLocked(bool locked)
+{
+    book(QStringLiteral("setRowHeightsLocked")).rowHeightsLocked = locked;
+}
+
 void FakeCalcDocument::storeToUrl(const QString &url, const CalcFilterArgs &args)
 {
     FakeCalcWorkbook stored = book(QStringLiteral("storeToUrl"));

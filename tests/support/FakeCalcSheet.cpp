@@ -27,6 +27,11 @@ FakeCalcSheetData &FakeCalcSheet::data(const QString &call)
     return m_document.book(call).sheets[m_index];
 }
 
+bool FakeCalcSheet::rowHeightsLocked()
+{
+    return m_document.book(QStringLiteral("rowHeightsLocked")).rowHeightsLocked;
+}
+
 QString FakeCalcSheet::name()
 {
     return data(QStringLiteral("name")).name;

@@ -28,6 +28,7 @@ public:
     QVector<int> columnWidths(int firstColumn, int count) override;
 
     FakeCalcSheetData &data(const QString &call);
+    bool rowHeightsLocked();
 
     // Applies properties to every cell of a range.
     static void apply(FakeCalcSheetData &sheet, const CalcRangeAddress &range,

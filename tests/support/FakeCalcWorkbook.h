@@ -94,6 +94,8 @@ struct FakeCalcSheetData
     QString pageStyle = QStringLiteral("Default");
     QMap<QPair<int, int>, FakeCalcCellData> cells;   // (column, row), 0-based
     QMap<int, FakeCalcColumnData> columns;
+    // The row spans (first, last; 0-based) whose heights were fitted, in order.
+    QList<QPair<int, int>> fittedRows;
 
     // The cell at (column, row); an untouched cell reads as empty with default format.
     FakeCalcCellData cell(int column, int row) const;
@@ -118,6 +120,8 @@ struct FakeCalcWorkbook
     // The import filter the office reads the file with; empty: the office gives no
     // document at all.
     QString loadFilter = QStringLiteral("MS Excel 97");
+    // Whether formatting calls leave row heights alone at the moment.
+    bool rowHeightsLocked = false;
     // The store that wrote this file, when a store did.
     std::optional<CalcFilterArgs> storedWith;
 

@@ -103,6 +103,7 @@ private slots:
     void edgesAndCornersAreBold_data();
     void edgesAndCornersAreBold();
     void wrapAndVerticalCentring();
+    void rowHeightsAreFittedOnceBeforeTheStore();
     void headerCarriesFileNameAndOnePageNumber();
     void headerWithoutChoicesIsEmptiedButOn();
     void bordersOnOffAndApa_data();
@@ -171,9 +172,11 @@ void TestCalcFormat::fontIsWrittenOnTheWholeRange()
 
     run.job.set.Bold = false;
     run.job.set.Italic = false;
+    run.job.set.FontName.clear();   // no font selected in the list
     run.format();
     QCOMPARE(run.sheet().format(1, 3).weight, Normal);
     QCOMPARE(run.sheet().format(1, 3).posture, 0);
+    QCOMPARE(run.sheet().format(1, 3).fontName, QStringLiteral("Liberation Serif"));
 }
 
 void TestCalcFormat::fontSizeFallsBackToTen_data()
@@ -291,6 +294,27 @@ void TestCalcFormat::wrapAndVerticalCentring()
     run.format();
     QVERIFY(!run.sheet().format(2, 5).wrap);
     QCOMPARE(run.sheet().format(2, 5).vert, 2);   // centred with or without wrap
+}
+
+void TestCalcFormat::rowHeightsAreFittedOnceBeforeTheStore()
+{
+    Run run;
+    run.office.addFile(XlsPath, table());
+    run.format();
+    verifySucceeded(run);
+    QVERIFY(!run.stored().rowHeightsLocked);
+    QCOMPARE(run.sheet().fittedRows, (QList<QPair<int, int>>{{0, 5}}));
+
+    // A one-row range: its right column reaches one row below it, and that row is fitted too.
+    Run oneRow;
+    oneRow.office.addFile(XlsPath, table());
+    oneRow.job.set.RangeAuto = false;
+    oneRow.job.set.RightColumn = QStringLiteral("C");
+    oneRow.job.set.TopDigit = oneRow.job.set.BottomDigit = QStringLiteral("4");
+    oneRow.job.set.BoldLastRight = true;
+    oneRow.format();
+    QCOMPARE(oneRow.sheet().format(2, 4).weight, Bold);
+    QCOMPARE(oneRow.sheet().fittedRows, (QList<QPair<int, int>>{{3, 4}}));
 }
 
 void TestCalcFormat::headerCarriesFileNameAndOnePageNumber()

@@ -16,6 +16,9 @@ public:
     // Reads every property; a property that differs over the range reads as the
     // office reports it for mixed ranges.
     virtual CalcCellProperties properties() = 0;
+    // Fits the heights of the range's rows to their contents, as a formatting call does;
+    // rows whose height the user fixed keep it.
+    virtual void fitRowHeights() = 0;
     virtual CalcTableBorder tableBorder() = 0;
     virtual void setTableBorder(const CalcTableBorder &border) = 0;
 };

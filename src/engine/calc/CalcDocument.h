@@ -30,6 +30,11 @@ public:
     virtual std::unique_ptr<CalcPageStyle> pageStyle(int index) = 0;
     virtual std::unique_ptr<CalcPageStyle> pageStyle(const QString &name) = 0;
 
+    // While locked, formatting calls leave row heights alone; every call would otherwise
+    // fit the heights of all rows it touches to their contents, which on a long sheet
+    // costs far more than the formatting itself.
+    virtual void setRowHeightsLocked(bool locked) = 0;
+
     virtual void storeToUrl(const QString &url, const CalcFilterArgs &args) = 0;
     // Stores under the document's own name and format.
     virtual void store() = 0;

@@ -90,7 +90,12 @@ void CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int 
     const std::optional<Range> range = findRange(*sheet);
     if (!range)
         return;   // an empty A1: nothing to format, nothing stored
+    // Row heights are fitted once at the end instead of after every call.
+    document.setRowHeightsLocked(true);
     formatRange(document, *sheet, *range, path);
+    document.setRowHeightsLocked(false);
+    const int lastRow = std::max(range->B, range->T + 1);   // the right column may reach below B
+    sheet->cellRangeByName(range->name(range->L, range->T, range->R, lastRow))->fitRowHeights();
     store(document, path);
 }
 
@@ -165,7 +170,9 @@ CalcCellProperties CalcFormatter::wholeRangeProperties() const
     const FormatSet &set = m_job.set;
     CalcCellProperties properties;
     if (!set.FontAsIs) {
-        properties.CharFontName = set.FontName;
+        // No font chosen in the list: the cells keep theirs rather than get a nameless one.
+        if (!set.FontName.isEmpty())
+            properties.CharFontName = set.FontName;
         properties.CharHeight = fontHeight();
         properties.CharWeight = weight(set.Bold);
         properties.CharPosture = set.Italic ? CalcCellProperties::PostureItalic

@@ -2,6 +2,7 @@
 
 #include <com/sun/star/awt/FontSlant.hpp>
 #include <com/sun/star/sheet/XCellRangeAddressable.hpp>
+#include <com/sun/star/sheet/XSheetOperation.hpp>
 #include <com/sun/star/table/CellHoriJustify.hpp>
 #include <com/sun/star/table/TableBorder.hpp>
 
@@ -104,6 +105,15 @@ CalcCellProperties UnoCellRange::properties()
         p.VertJustify = read<sal_Int32>(v[7]);
         p.IsTextWrapped = read<bool>(v[8]);
         return p;
+    });
+}
+
+void UnoCellRange::fitRowHeights()
+{
+    guarded("fitting the row heights", [&] {
+        // Deleting nothing: the office then fits the rows' heights as after any change,
+        // keeping the heights the user fixed, and the cells stay as they are.
+        uno::Reference<sheet::XSheetOperation>(m_range, uno::UNO_QUERY_THROW)->clearContents(0);
     });
 }
 

@@ -15,6 +15,7 @@ public:
     CalcRangeAddress address() override;
     void setProperties(const CalcCellProperties &properties) override;
     CalcCellProperties properties() override;
+    void fitRowHeights() override;
     CalcTableBorder tableBorder() override;
     void setTableBorder(const CalcTableBorder &border) override;
 

@@ -5,6 +5,7 @@
 #include "UnoSheet.h"
 #include "UnoValues.h"
 
+#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
@@ -117,6 +118,14 @@ std::unique_ptr<CalcPageStyle> UnoDocument::pageStyle(const QString &name)
         const uno::Reference<style::XStyle> style(pageStyles()->getByName(UnoValues::toOUString(name)),
                                                   uno::UNO_QUERY_THROW);
         return std::make_unique<UnoPageStyle>(*this, style);
+    });
+}
+
+void UnoDocument::setRowHeightsLocked(bool locked)
+{
+    guarded("locking the row heights", [&] {
+        uno::Reference<beans::XPropertySet>(m_model, uno::UNO_QUERY_THROW)
+            ->setPropertyValue("IsAdjustHeightEnabled", uno::Any(!locked));
     });
 }
 

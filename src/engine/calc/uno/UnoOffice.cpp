@@ -252,7 +252,7 @@ std::unique_ptr<CalcDesktop> UnoOffice::createDesktop()
     });
 }
 
-bool UnoOffice::available()
+bool UnoOffice::available() const
 {
     m_impl->findInstallation();
     return m_impl->installation.has_value();

@@ -46,7 +46,7 @@ public:
     std::unique_ptr<CalcDesktop> createDesktop() override;
 
     // Whether an installed office was found.
-    bool available();
+    bool available() const;
     // The start test of the office detection: false when no office is installed or a
     // hidden new spreadsheet cannot be opened and closed.
     bool calcStartTest();
