@@ -103,6 +103,23 @@ QList<int> heightsOf(const uno::Reference<frame::XModel> &model, int sheet, int 
 
 } // namespace
 
+QVariant loadArgument(CalcDocument &document, const QString &name)
+{
+    return UnoValues::guarded("reading the load arguments", [&] {
+        for (const beans::PropertyValue &argument : dynamic_cast<UnoDocument &>(document).model()->getArgs()) {
+            if (argument.Name != UnoValues::toOUString(name))
+                continue;
+            bool flag = false;
+            sal_Int16 number = 0;
+            if (argument.Value >>= flag)
+                return QVariant(flag);
+            if (argument.Value >>= number)
+                return QVariant(int(number));
+        }
+        return QVariant();
+    });
+}
+
 QList<int> rowHeights(CalcDocument &document, int sheet, int firstRow, int count)
 {
     return UnoValues::guarded("reading row heights", [&] {

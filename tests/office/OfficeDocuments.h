@@ -31,6 +31,10 @@ QList<int> rowHeights(UnoOffice &office, const QString &path, int sheet, int fir
 // The heights (1/100 mm) of rows of a sheet of an open document.
 QList<int> rowHeights(CalcDocument &document, int sheet, int firstRow, int count);
 
+// An argument the document was loaded with ("Hidden", "MacroExecutionMode", ...), as
+// a bool or an int; invalid when it was not given.
+QVariant loadArgument(CalcDocument &document, const QString &name);
+
 // A header row ("Name", "Count", "Share") and rows numbered from 1.
 Sheet table(const QString &name, int rows);
 

@@ -116,6 +116,10 @@ void TestOfficeAdapter::readsSheetsAndCells()
     Opened doc(*m_office, path(file));
     QVERIFY(doc.document);
     QCOMPARE(doc->filterName(), filter);
+    // Hidden, no macro runs, no link is fetched.
+    QCOMPARE(OfficeDocuments::loadArgument(*doc.document, QStringLiteral("Hidden")), QVariant(true));
+    QCOMPARE(OfficeDocuments::loadArgument(*doc.document, QStringLiteral("MacroExecutionMode")), QVariant(0));
+    QCOMPARE(OfficeDocuments::loadArgument(*doc.document, QStringLiteral("UpdateDocMode")), QVariant(0));
     QCOMPARE(doc->sheetCount(), 2);
     QCOMPARE(doc->sheetNames(), QStringList({"Data", "Zweites Blatt"}));
     const std::unique_ptr<CalcSheet> sheet = doc->sheet(0);

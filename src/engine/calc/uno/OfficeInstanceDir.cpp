@@ -149,6 +149,11 @@ void OfficeInstanceDir::removeStale(const QString &base)
     }
 }
 
+QString OfficeInstanceDir::fallbackBase()
+{
+    return QDir::tempPath() + QStringLiteral("/Tablevane-") + QString::number(::getuid());
+}
+
 QString OfficeInstanceDir::defaultBase()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)

@@ -35,6 +35,8 @@ public:
     // Removes the folders of instances whose program no longer runs.
     static void removeStale(const QString &base);
     static QString defaultBase();
+    // The temporary folder's, for a user without a writable cache folder.
+    static QString fallbackBase();
 
 private:
     QString m_path;

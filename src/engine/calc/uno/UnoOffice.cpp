@@ -20,6 +20,7 @@
 #include <optional>
 #include <thread>
 
+#include <signal.h>
 #include <unistd.h>
 
 using namespace css;
@@ -122,6 +123,8 @@ void UnoOffice::Impl::start()
         throw CalcError(QStringLiteral("no LibreOffice is installed"));
     if (!instanceDir)
         instanceDir = std::make_unique<OfficeInstanceDir>(options.instanceBase);
+    if (!instanceDir->isValid() && options.instanceBase.isEmpty())   // no writable cache folder
+        instanceDir = std::make_unique<OfficeInstanceDir>(OfficeInstanceDir::fallbackBase());
     if (!instanceDir->isValid())
         throw CalcError(QStringLiteral("the office's private folder cannot be made"));
 
@@ -235,6 +238,11 @@ UnoOffice::UnoOffice()
 UnoOffice::UnoOffice(const Options &options)
     : m_impl(std::make_shared<Impl>(options))
 {
+    // The connection writes to a socket: an office that dies mid-call must fail the call,
+    // not end the program with SIGPIPE. Only the default action is replaced.
+    struct sigaction current = {};
+    if (::sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+        ::signal(SIGPIPE, SIG_IGN);
 }
 
 UnoOffice::~UnoOffice()
