@@ -1,7 +1,16 @@
 #include "OfficeServices.h"
 
+#ifdef TABLEVANE_WITH_UNO
+#include "CalcBackend.h"
+#include "UnoOffice.h"
+#endif
+
 struct OfficeServices::Impl
 {
+#ifdef TABLEVANE_WITH_UNO
+    UnoOffice office;
+    CalcBackend calc{office};
+#endif
 };
 
 OfficeServices::OfficeServices()
@@ -16,19 +25,34 @@ OfficeServices::~OfficeServices()
 
 OfficeBackends OfficeServices::backends() const
 {
+#ifdef TABLEVANE_WITH_UNO
+    return OfficeBackends{nullptr, &m_impl->calc};
+#else
     return {};
+#endif
 }
 
 bool OfficeServices::sofficeFound() const
 {
+#ifdef TABLEVANE_WITH_UNO
+    return m_impl->office.available();
+#else
     return false;
+#endif
 }
 
 bool OfficeServices::calcStartTest()
 {
+#ifdef TABLEVANE_WITH_UNO
+    return m_impl->office.calcStartTest();
+#else
     return false;
+#endif
 }
 
 void OfficeServices::shutdown()
 {
+#ifdef TABLEVANE_WITH_UNO
+    m_impl->office.shutdown();
+#endif
 }

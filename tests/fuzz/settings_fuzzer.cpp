@@ -64,9 +64,13 @@ FormatSet storedWithoutPattern(const FormatSet &set)
 }
 
 // The text with every line ended by CR LF, as the writer gives back a file it did not change.
-QByteArray withCrLf(const QByteArray &bytes)
+QByteArray withCrLf(const QByteArray &text)
 {
-    QByteArray out;
+    // A leading UTF-8 byte-order mark is kept as it stands, not as a line of its own.
+    static const QByteArray mark("\xEF\xBB\xBF");
+    const bool marked = text.startsWith(mark);
+    const QByteArray bytes = marked ? text.mid(mark.size()) : text;
+    QByteArray out = marked ? mark : QByteArray();
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = start;
