@@ -12,6 +12,7 @@
 #include "QtShellPort.h"
 #include "RunController.h"
 #include "TfrmSplash.h"
+#include "TerminationSignals.h"
 #include "TfrmTablevane.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ int runBatch(int argc, char *argv[])
     QtFontPort fonts;
     QtOfficeDetectionPort detection(office);
     BatchRunner batch(office.backends(), fonts, detection, out, err);
+    const TerminationSignals terminationSignals([&batch] { batch.interrupt(); });
     return batch.run(*options);
 }
 
@@ -83,6 +85,8 @@ int runWindow(int argc, char *argv[])
     splash->hide();
     delete splash;
 
+    // Ended by the session or Ctrl+C: as Exit, without writing the preferences.
+    const TerminationSignals terminationSignals([&frmTablevane] { frmTablevane.Exit1Click(); });
     frmTablevane.show();
     const int result = app.exec();
     frmTablevane.run().shutdown();

@@ -11,6 +11,7 @@ target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/QtOfficeDetectionPort.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtShellPort.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RadioGroup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TerminationSignals.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TfrmAboutTablevane.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TfrmAboutTablevane.ui
     ${CMAKE_CURRENT_LIST_DIR}/TfrmLanguageAndHelp.cpp

@@ -77,9 +77,23 @@ int BatchRunner::run(const Options &options)
     if (!m_run->runInProgress())
         return NothingStarted;
     QEventLoop loop;
+    m_loop = &loop;
     connect(m_run.get(), &RunController::runFinished, &loop, &QEventLoop::quit);
     loop.exec();
+    m_loop = nullptr;
+    if (m_interrupted) {
+        m_err << "Tablevane: interrupted; the remaining documents were not treated" << Qt::endl;
+        return SomeFailed;
+    }
     return m_failures > 0 ? SomeFailed : AllDone;
+}
+
+void BatchRunner::interrupt()
+{
+    m_interrupted = true;
+    m_run->endAll();
+    if (m_loop)
+        m_loop->quit();
 }
 
 bool BatchRunner::prepare(const Options &options)

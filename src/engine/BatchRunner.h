@@ -6,6 +6,7 @@
 #include "PreferencesModel.h"
 #include "RunHost.h"
 
+#include <QEventLoop>
 #include <QObject>
 #include <QStringList>
 #include <QTextStream>
@@ -47,6 +48,8 @@ public:
     static QString usage();
 
     int run(const Options &options);
+    // Ends the run at once (the program was told to stop): no further document starts.
+    void interrupt();
 
     // RunHost
     QString workPathText() const override { return m_workPath; }
@@ -93,4 +96,6 @@ private:
     QString m_workPath;
     bool m_oneFile = false;
     int m_failures = 0;
+    bool m_interrupted = false;
+    QEventLoop *m_loop = nullptr;
 };
