@@ -748,14 +748,7 @@ BackendHost &TfrmTablevane::backendHost()
 
 FormatJob TfrmTablevane::formatJob() const
 {
-    FormatJob job;
-    job.set = m_formatSet.set();
-    job.saveAs = m_preferences.saveAsChoice();
-    job.maxScanColumns = m_preferences.maxScanColumns();
-    job.maxScanRows = m_preferences.maxScanRows();
-    job.patternWidths = m_formatSet.results().PatternWidths;
-    job.patternColumnCount = m_formatSet.results().PatternColumnCount;
-    return job;
+    return FormatJob::snapshot(m_formatSet, m_preferences);
 }
 
 void TfrmTablevane::setStatusText(const QString &text)

@@ -5,6 +5,9 @@
 
 #include <QVector>
 
+class FormatSetModel;
+class PreferencesModel;
+
 // Everything a formatting back-end reads, taken from the window at the moment of the
 // call: the formatting choices, the save-as choices, the scan bounds and the widths
 // of the last pattern read.
@@ -16,4 +19,7 @@ struct FormatJob
     int maxScanRows = 65536;
     QVector<int> patternWidths;   // used from position 1
     int patternColumnCount = 0;
+
+    // The choices as the window (or the batch) holds them at this moment.
+    static FormatJob snapshot(const FormatSetModel &formatSet, const PreferencesModel &preferences);
 };

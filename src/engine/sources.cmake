@@ -6,7 +6,7 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/EngineBackendHost.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OfficeQueries.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/FormatJob.h
+    ${CMAKE_CURRENT_LIST_DIR}/FormatJob.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OfficeBackend.h
     ${CMAKE_CURRENT_LIST_DIR}/OfficeBackends.h
     ${CMAKE_CURRENT_LIST_DIR}/ProgressWording.h
