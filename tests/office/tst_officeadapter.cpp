@@ -82,11 +82,7 @@ void TestOfficeAdapter::initTestCase()
     QLoggingCategory::setFilterRules(QStringLiteral("tablevane.calc.warning=false"));
     QVERIFY(m_dir.isValid());
     m_office = std::make_unique<UnoOffice>();
-    if (!m_office->available()) {
-        if (OfficeDocuments::officeRequired())
-            QFAIL("no LibreOffice installed");
-        QSKIP("no LibreOffice installed");
-    }
+    TABLEVANE_REQUIRE_OFFICE(*m_office);
     const QList<OfficeDocuments::Sheet> sheets = {
         {QStringLiteral("Data"),
          {{QStringLiteral("Name"), QStringLiteral("Count"), QStringLiteral("=1/0"), QStringLiteral("=\"\"")},

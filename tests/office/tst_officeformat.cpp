@@ -116,11 +116,7 @@ void TestOfficeFormat::initTestCase()
     QLoggingCategory::setFilterRules(QStringLiteral("tablevane.calc.warning=false"));
     QVERIFY(m_dir.isValid());
     m_office = std::make_unique<UnoOffice>();
-    if (!m_office->available()) {
-        if (OfficeDocuments::officeRequired())
-            QFAIL("no LibreOffice installed");
-        QSKIP("no LibreOffice installed");
-    }
+    TABLEVANE_REQUIRE_OFFICE(*m_office);
 }
 
 void TestOfficeFormat::cleanupTestCase()

@@ -134,11 +134,7 @@ void TestOfficeProcess::initTestCase()
     UnoOffice::Options options;
     options.instanceBase = path(QStringLiteral("instances"));
     m_office = std::make_unique<UnoOffice>(options);
-    if (!m_office->available()) {
-        if (OfficeDocuments::officeRequired())
-            QFAIL("no LibreOffice installed");
-        QSKIP("no LibreOffice installed");
-    }
+    TABLEVANE_REQUIRE_OFFICE(*m_office);
     OfficeDocuments::make(*m_office, path(QStringLiteral("doc.xls")), {OfficeDocuments::table(QStringLiteral("Data"), 5)},
                           QStringLiteral("MS Excel 97"));
 }

@@ -8,6 +8,7 @@
 
 using namespace css;
 using UnoValues::guarded;
+using UnoValues::read;
 
 namespace {
 
@@ -20,15 +21,6 @@ table::BorderLine unoLine(const CalcBorderLine &line)
 CalcBorderLine calcLine(const table::BorderLine &line)
 {
     return CalcBorderLine{line.Color, line.InnerLineWidth, line.OuterLineWidth, line.LineDistance};
-}
-
-template<typename T>
-std::optional<T> read(const uno::Any &value)
-{
-    T result{};
-    if (value >>= result)
-        return result;
-    return std::nullopt;
 }
 
 } // namespace

@@ -8,19 +8,7 @@
 
 using namespace css;
 using UnoValues::guarded;
-
-namespace {
-
-template<typename T>
-std::optional<T> read(const uno::Any &value)
-{
-    T result{};
-    if (value >>= result)
-        return result;
-    return std::nullopt;
-}
-
-} // namespace
+using UnoValues::read;
 
 UnoPageStyle::UnoPageStyle(UnoDocument &document, const uno::Reference<style::XStyle> &style)
     : m_document(document)

@@ -10,6 +10,7 @@
 #include <com/sun/star/uno/Sequence.hxx>
 #include <rtl/ustring.hxx>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -44,6 +45,16 @@ private:
 css::uno::Sequence<css::uno::Any>
 readProperties(const css::uno::Reference<css::beans::XMultiPropertySet> &source,
                const std::vector<const char *> &names);
+
+// The value an Any holds, or nothing when it holds another type (a "void" property).
+template<typename T>
+std::optional<T> read(const css::uno::Any &value)
+{
+    T result{};
+    if (value >>= result)
+        return result;
+    return std::nullopt;
+}
 
 // Throws CalcError for an office exception met while doing what.
 [[noreturn]] void fail(const char *what, const css::uno::Exception &e);
