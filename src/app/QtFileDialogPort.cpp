@@ -18,24 +18,24 @@ QString QtFileDialogPort::qtFilter(const QString &windowsFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
-QString QtFileDialogPort::openFile(const FileDialogSpec &spec)
+QString QtFileDialogPort::openFile(const FileDialogSpec &request)
 {
-    QFileDialog dialog(m_parent, spec.title, spec.initialFolder, qtFilter(spec.filter));
+    QFileDialog dialog(m_parent, request.title, request.initialFolder, qtFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
 }
 
-QString QtFileDialogPort::saveFile(const FileDialogSpec &spec)
+QString QtFileDialogPort::saveFile(const FileDialogSpec &request)
 {
-    QFileDialog dialog(m_parent, spec.title, spec.initialFolder, qtFilter(spec.filter));
+    QFileDialog dialog(m_parent, request.title, request.initialFolder, qtFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

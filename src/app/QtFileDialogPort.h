@@ -11,8 +11,8 @@ public:
     explicit QtFileDialogPort(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParentWindow(QWidget *parent) { m_parent = parent; }
 
-    QString openFile(const FileDialogSpec &spec) override;
-    QString saveFile(const FileDialogSpec &spec) override;
+    QString openFile(const FileDialogSpec &request) override;
+    QString saveFile(const FileDialogSpec &request) override;
     QString chooseFolder(const QString &prompt, const QString &rootFolder) override;
 
     // "Description|*.ext" (a Windows filter) as Qt's "Description (*.ext)".

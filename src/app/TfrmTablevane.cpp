@@ -481,9 +481,9 @@ void TfrmTablevane::rbOneFileClick()
         {QStringLiteral("Tablevane-selection file"), QStringLiteral("MS Excel 2007 Workbook (*.xlsx)|*.xlsx"), QString(),
          QString()},
     };
-    FileDialogSpec spec = dialogs.value(m_preferences.extension(), dialogs.constFirst());
-    spec.initialFolder = DialogStartFolder;
-    const QString path = m_ports.files->openFile(spec);
+    FileDialogSpec request = dialogs.value(m_preferences.extension(), dialogs.constFirst());
+    request.initialFolder = DialogStartFolder;
+    const QString path = m_ports.files->openFile(request);
     if (path.isEmpty()) {
         restoreWorkChoice();
         return;
@@ -519,14 +519,14 @@ void TfrmTablevane::pickPatternFile()
         {QStringLiteral("MS Excel 2007 files (*.xlsx)|*.xlsx"), QString()},
     };
     const auto dialog = dialogs.value(m_preferences.extension(), dialogs.constFirst());
-    const FileDialogSpec spec{patternDialogTitle(), dialog.first, DialogStartFolder, dialog.second};
+    const FileDialogSpec request{patternDialogTitle(), dialog.first, DialogStartFolder, dialog.second};
     // A cancelled second choice keeps the earlier pattern with its widths, rather than
     // leaving a pattern shown whose widths are gone.
     const FormatSet before = m_formatSet.set();
     const QueryResults beforeResults = m_formatSet.results();
     const int beforeItems = m_formatSet.sheetItemCount();
     m_formatSet.update([](FormatSet &set) { set.WidthByPattern = true; });
-    const QString path = m_ports.files->openFile(spec);
+    const QString path = m_ports.files->openFile(request);
     if (!path.isEmpty()) {
         m_formatSet.results().PatternColumnCount = 0;
         m_formatSet.update([](FormatSet &set) { set.PatternSheet = -1; set.PatternSheetName.clear(); });
@@ -627,9 +627,9 @@ void TfrmTablevane::LoadFormatSet(const QString &path)
 
 void TfrmTablevane::OpenTVX1Click()
 {
-    const FileDialogSpec spec{QStringLiteral("Tablevane-open set"), QStringLiteral("Tablevane files (*.tvx)|*.tvx"),
+    const FileDialogSpec request{QStringLiteral("Tablevane-open set"), QStringLiteral("Tablevane files (*.tvx)|*.tvx"),
                               AppPaths::documentsFolder(), QString()};
-    const QString path = m_ports.files->openFile(spec);
+    const QString path = m_ports.files->openFile(request);
     if (path.isEmpty())
         return;
     LoadFormatSet(path);
@@ -640,9 +640,9 @@ void TfrmTablevane::OpenTVX1Click()
 
 void TfrmTablevane::RememberSetClick()
 {
-    const FileDialogSpec spec{QStringLiteral("Tablevane-save set"), QStringLiteral("Tablevane file (*.tvx)|*.tvx"),
+    const FileDialogSpec request{QStringLiteral("Tablevane-save set"), QStringLiteral("Tablevane file (*.tvx)|*.tvx"),
                               AppPaths::documentsFolder(), QStringLiteral("tvx"), true};
-    const QString path = m_ports.files->saveFile(spec);
+    const QString path = m_ports.files->saveFile(request);
     if (path.isEmpty())
         return;
     if (!FormatSetFile::SaveFormatSet(path, m_formatSet)) {

@@ -19,7 +19,7 @@ class FileDialogPort
 {
 public:
     virtual ~FileDialogPort() = default;
-    virtual QString openFile(const FileDialogSpec &spec) = 0;
-    virtual QString saveFile(const FileDialogSpec &spec) = 0;
+    virtual QString openFile(const FileDialogSpec &request) = 0;
+    virtual QString saveFile(const FileDialogSpec &request) = 0;
     virtual QString chooseFolder(const QString &prompt, const QString &rootFolder) = 0;
 };

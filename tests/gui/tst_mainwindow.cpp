@@ -481,10 +481,10 @@ void TestMainWindow::openSetDialog()
     file.close();
     fixture.files.setNextFileName(path);
     fixture.ui().OpenTVX1->trigger();
-    const FileDialogSpec spec = fixture.files.openedSpecs.constFirst();
-    QCOMPARE(spec.title, QStringLiteral("Tablevane-open set"));
-    QCOMPARE(spec.filter, QStringLiteral("Tablevane files (*.tvx)|*.tvx"));
-    QCOMPARE(spec.initialFolder, AppPaths::documentsFolder());
+    const FileDialogSpec request = fixture.files.openedSpecs.constFirst();
+    QCOMPARE(request.title, QStringLiteral("Tablevane-open set"));
+    QCOMPARE(request.filter, QStringLiteral("Tablevane files (*.tvx)|*.tvx"));
+    QCOMPARE(request.initialFolder, AppPaths::documentsFolder());
     QCOMPARE(window.windowTitle(), QStringLiteral("b.tvx - Tablevane"));
     QCOMPARE(window.trayIcon()->toolTip(), QStringLiteral("b.tvx - Tablevane"));
     QVERIFY(!fixture.ui().chkRangeAuto->isChecked());

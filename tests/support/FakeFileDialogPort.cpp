@@ -1,14 +1,14 @@
 #include "FakeFileDialogPort.h"
 
-QString FakeFileDialogPort::openFile(const FileDialogSpec &spec)
+QString FakeFileDialogPort::openFile(const FileDialogSpec &request)
 {
-    openedSpecs.append(spec);
+    openedSpecs.append(request);
     return next();
 }
 
-QString FakeFileDialogPort::saveFile(const FileDialogSpec &spec)
+QString FakeFileDialogPort::saveFile(const FileDialogSpec &request)
 {
-    savedSpecs.append(spec);
+    savedSpecs.append(request);
     return next();
 }
 

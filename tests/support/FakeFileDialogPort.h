@@ -10,8 +10,8 @@
 class FakeFileDialogPort : public FileDialogPort
 {
 public:
-    QString openFile(const FileDialogSpec &spec) override;
-    QString saveFile(const FileDialogSpec &spec) override;
+    QString openFile(const FileDialogSpec &request) override;
+    QString saveFile(const FileDialogSpec &request) override;
     QString chooseFolder(const QString &prompt, const QString &rootFolder) override;
 
     void setNextFileName(const QString &path) { m_answers.append(path); }
