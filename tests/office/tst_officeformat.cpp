@@ -1,3 +1,4 @@
+#include "CalcBackend.h"
 #include "CalcCellRange.h"
 #include "CalcDesktop.h"
 #include "CalcDocument.h"
@@ -100,6 +101,7 @@ private slots:
     void textCsvTakesItsOptions();
     void damagedXlsIsLeftByteIdenticalAndLogged();
     void emptySheetIsLeftAlone();
+    void everySheetKeepsItsFormattingInAnotherFormat();
     void queriesReadRealDocuments();
 
 private:
@@ -223,6 +225,56 @@ void TestOfficeFormat::formattingTwiceKeepsOnePageNumber()
     Reopened doc(*m_office, file);
     QCOMPARE(doc.style()->rightPageHeaderContent()->centrePageNumberCount(), 0);
     QCOMPARE(doc.style()->rightPageHeaderContent()->centreText(), QString());
+}
+
+void TestOfficeFormat::everySheetKeepsItsFormattingInAnotherFormat()
+{
+    // Three sheets of an .xls stored as .ods, the second one empty: the run formats
+    // each in its own pass, as "Apply for all sheets" does.
+    const QString file = path(QStringLiteral("three sheets.xls"));
+    OfficeDocuments::make(*m_office, file,
+                          {OfficeDocuments::table(QStringLiteral("First"), 4), {QStringLiteral("Empty"), {}},
+                           OfficeDocuments::table(QStringLiteral("Third"), 4)},
+                          QStringLiteral("MS Excel 97"));
+    const QByteArray source = hashOf(file);
+    FormatJob job = everyChoice();
+    job.saveAs.SaveAs = 3;
+    job.saveAs.calcFilter = CalcFilter{QStringLiteral("calc8"), QString(), QStringLiteral(".ods")};
+    job.set.ApplyForAll = true;
+    CalcBackend backend(*m_office);
+    RecordingBackendHost host;
+    for (int sheet = 0; sheet < 3; ++sheet)
+        backend.formatDocument(file, sheet, 1, 1, job, host);
+    QVERIFY(!host.problemLogged);
+    QCOMPARE(hashOf(file), source);
+
+    Reopened doc(*m_office, path(QStringLiteral("three sheets.ods")));
+    QVERIFY(doc.document);
+    QCOMPARE(doc.document->sheetCount(), 3);
+    for (const int sheet : {0, 2}) {
+        const std::unique_ptr<CalcSheet> formatted = doc.document->sheet(sheet);
+        const CalcCellProperties top = formatted->cellRangeByName(QStringLiteral("B1"))->properties();
+        QVERIFY2(top.CharWeight.value_or(0) >= 150, qPrintable(QString::number(sheet)));
+        QCOMPARE(top.HoriJustify, std::optional<int>(CalcCellProperties::HoriCentre));
+        QCOMPARE(formatted->cellRangeByName(QStringLiteral("B2"))->properties().CellBackColor,
+                 std::optional<qint32>(0x00CCFF));
+        const std::unique_ptr<CalcPageStyle> style = doc.document->pageStyle(formatted->pageStyleName());
+        QCOMPARE(style->rightPageHeaderContent()->leftText(), QStringLiteral("three sheets.xls"));
+        QCOMPARE(style->rightPageHeaderContent()->centrePageNumberCount(), 1);
+    }
+
+    // A new run starts from the source again: a mark left in the result's empty sheet
+    // is gone after it.
+    const QString result = path(QStringLiteral("three sheets.ods"));
+    {
+        Reopened marked(*m_office, result);
+        marked.document->sheet(1)->setColumnWidths(0, {4321});
+        marked.document->store();
+    }
+    for (int sheet = 0; sheet < 3; ++sheet)
+        backend.formatDocument(file, sheet, 1, 1, job, host);
+    Reopened again(*m_office, result);
+    QVERIFY(again.document->sheet(1)->columnWidths(0, 1).value(0) != 4321);
 }
 
 void TestOfficeFormat::apaStyleOnARealSheet()

@@ -1,6 +1,7 @@
 #include "CalcPaths.h"
 #include "FakeCalcOffice.h"
 #include "FakeCalcSheet.h"
+#include "CalcSheetPasses.h"
 #include "FormatDocumentCalc.h"
 #include "FormatJob.h"
 #include "RecordingBackendHost.h"
@@ -12,6 +13,7 @@ namespace {
 
 const QString XlsPath = QStringLiteral("/data/work/table.xls");
 const QString OdsPath = QStringLiteral("/data/work/table.ods");
+const QString OtherXlsPath = QStringLiteral("/data/work/other.xls");
 
 constexpr int Bold = 200;
 constexpr int Normal = 100;
@@ -137,6 +139,8 @@ private slots:
     void failureWithoutLogStillMarksTheProblem();
     void badFontSizeFailsTheDocument();
     void progressUsesTheCalcWording();
+    void sheetPassesOpenTheEarlierResult_data();
+    void sheetPassesOpenTheEarlierResult();
 };
 
 void TestCalcFormat::initTestCase()
@@ -947,4 +951,49 @@ void TestCalcFormat::progressUsesTheCalcWording()
 }
 
 QTEST_GUILESS_MAIN(TestCalcFormat)
+void TestCalcFormat::sheetPassesOpenTheEarlierResult_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("filterName");
+    QTest::addColumn<QString>("fileExtension");
+    QTest::addColumn<bool>("applyForAll");
+    // Per pass over sheets 0, 1, 2 of XlsPath: whether it stored, and what it opened.
+    QTest::addColumn<QList<bool>>("stored");
+    QTest::addColumn<QStringList>("opened");
+
+    QTest::newRow("xls to ods") << 3 << "calc8" << ".ods" << true << QList<bool>{true, true, true}
+                                << QStringList{XlsPath, OdsPath, OdsPath};
+    QTest::newRow("first sheet empty") << 3 << "calc8" << ".ods" << true << QList<bool>{false, true, true}
+                                       << QStringList{XlsPath, XlsPath, OdsPath};
+    QTest::newRow("in place") << 7 << "MS Excel 97/2000/XP" << ".xls" << true << QList<bool>{true, true, true}
+                              << QStringList{XlsPath, XlsPath, XlsPath};
+    QTest::newRow("one-sheet format") << 16 << "Text - txt - csv (StarCalc)" << ".csv" << true
+                                      << QList<bool>{true, true, true} << QStringList{XlsPath, XlsPath, XlsPath};
+    QTest::newRow("one sheet chosen") << 3 << "calc8" << ".ods" << false << QList<bool>{true, true, true}
+                                      << QStringList{XlsPath, XlsPath, XlsPath};
+}
+
+void TestCalcFormat::sheetPassesOpenTheEarlierResult()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, filterName);
+    QFETCH(QString, fileExtension);
+    QFETCH(bool, applyForAll);
+    QFETCH(QList<bool>, stored);
+    QFETCH(QStringList, opened);
+    FormatJob job = defaultJob();
+    job.saveAs.SaveAs = entry;
+    job.saveAs.calcFilter = filter(filterName, fileExtension);
+    job.set.ApplyForAll = applyForAll;
+    CalcSheetPasses passes;
+    for (int sheet = 0; sheet < 3; ++sheet) {
+        QCOMPARE(passes.fileToOpen(XlsPath, sheet, job), opened.at(sheet));
+        passes.passEnded(stored.at(sheet));
+    }
+    // The next document, and the same one in a new run, start from their source.
+    QCOMPARE(passes.fileToOpen(OtherXlsPath, 0, job), OtherXlsPath);
+    passes.passEnded(true);
+    QCOMPARE(passes.fileToOpen(XlsPath, 0, job), XlsPath);
+}
+
 #include "tst_calcformat.moc"

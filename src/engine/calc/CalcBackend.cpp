@@ -11,7 +11,8 @@ CalcBackend::CalcBackend(CalcOffice &office)
 void CalcBackend::formatDocument(const QString &path, int sheet, int position, int count,
                                  const FormatJob &job, BackendHost &host)
 {
-    FormatDocumentCalc(m_office, path, sheet, position, count, job, host);
+    const QString openPath = m_passes.fileToOpen(path, sheet, job);
+    m_passes.passEnded(FormatDocumentCalc(m_office, path, sheet, position, count, job, host, openPath));
 }
 
 void CalcBackend::readSheetNames(const QString &path, BackendHost &host)

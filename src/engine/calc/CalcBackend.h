@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalcSheetPasses.h"
 #include "OfficeBackend.h"
 
 class CalcOffice;
@@ -22,4 +23,5 @@ public:
 
 private:
     CalcOffice &m_office;
+    CalcSheetPasses m_passes;
 };

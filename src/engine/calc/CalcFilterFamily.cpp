@@ -26,6 +26,22 @@ const QStringList &openDocumentFilters()
     return prefixes;
 }
 
+const QStringList &excelExtensions()
+{
+    static const QStringList extensions = {QStringLiteral("xls"), QStringLiteral("xlt"),
+                                           QStringLiteral("xlw"), QStringLiteral("xlsx"),
+                                           QStringLiteral("xlsm"), QStringLiteral("xltx"),
+                                           QStringLiteral("xltm")};
+    return extensions;
+}
+
+const QStringList &openDocumentExtensions()
+{
+    static const QStringList extensions = {QStringLiteral("ods"), QStringLiteral("ots"),
+                                           QStringLiteral("fods")};
+    return extensions;
+}
+
 bool startsWithAny(const QString &filterName, const QStringList &prefixes)
 {
     for (const QString &prefix : prefixes) {
@@ -39,17 +55,16 @@ bool startsWithAny(const QString &filterName, const QStringList &prefixes)
 
 bool fits(const QString &extension, const QString &filterName)
 {
-    static const QStringList excel = {QStringLiteral("xls"), QStringLiteral("xlt"),
-                                      QStringLiteral("xlw"), QStringLiteral("xlsx"),
-                                      QStringLiteral("xlsm"), QStringLiteral("xltx"),
-                                      QStringLiteral("xltm")};
-    static const QStringList openDocument = {QStringLiteral("ods"), QStringLiteral("ots"),
-                                             QStringLiteral("fods")};
-    if (excel.contains(extension))
+    if (excelExtensions().contains(extension))
         return startsWithAny(filterName, excelFilters());
-    if (openDocument.contains(extension))
+    if (openDocumentExtensions().contains(extension))
         return startsWithAny(filterName, openDocumentFilters());
     return true;
+}
+
+bool keepsEverySheet(const QString &extension)
+{
+    return excelExtensions().contains(extension) || openDocumentExtensions().contains(extension);
 }
 
 } // namespace CalcFilterFamily

@@ -11,4 +11,8 @@ namespace CalcFilterFamily {
 // knows, or when the filter belongs to the promised family.
 bool fits(const QString &extension, const QString &filterName);
 
+// True for the workbook formats (Excel and OpenDocument) whose files keep every sheet
+// with its formatting.
+bool keepsEverySheet(const QString &extension);
+
 } // namespace CalcFilterFamily

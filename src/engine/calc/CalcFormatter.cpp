@@ -82,14 +82,15 @@ CalcFormatter::CalcFormatter(const FormatJob &job, BackendHost &host)
 {
 }
 
-void CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int sheetIndex)
+bool CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int sheetIndex,
+                                   const QString &openPath)
 {
     CalcSession session(office);
-    CalcDocument &document = session.open(path);
+    CalcDocument &document = session.open(openPath);
     std::unique_ptr<CalcSheet> sheet = document.sheet(sheetIndex);
     const std::optional<Range> range = findRange(*sheet);
     if (!range)
-        return;   // an empty A1: nothing to format, nothing stored
+        return false;   // an empty A1: nothing to format, nothing stored
     // Row heights are fitted once at the end instead of after every call.
     document.setRowHeightsLocked(true);
     formatRange(document, *sheet, *range, path);
@@ -97,6 +98,7 @@ void CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int 
     const int lastRow = std::max(range->B, range->T + 1);   // the right column may reach below B
     sheet->cellRangeByName(range->name(range->L, range->T, range->R, lastRow))->fitRowHeights();
     store(document, path);
+    return true;
 }
 
 std::optional<CalcFormatter::Range> CalcFormatter::findRange(CalcSheet &sheet) const

@@ -23,7 +23,9 @@ class CalcFormatter
 public:
     CalcFormatter(const FormatJob &job, BackendHost &host);
 
-    void formatDocument(CalcOffice &office, const QString &path, int sheetIndex);
+    // Opens openPath (usually path itself); true when the result was stored, false when
+    // the sheet's empty A1 left nothing to format.
+    bool formatDocument(CalcOffice &office, const QString &path, int sheetIndex, const QString &openPath);
 
     // The range to format: column letters and numbers, 1-based rows, and the counts
     // of the automatic scan (0 when the range was given by hand).

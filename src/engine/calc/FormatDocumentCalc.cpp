@@ -19,15 +19,18 @@ void reportFailure(const QString &path, const char *why, const FormatJob &job, B
 
 } // namespace
 
-void FormatDocumentCalc(CalcOffice &office, const QString &path, int sheetIndex, int position,
-                        int count, const FormatJob &job, BackendHost &host)
+bool FormatDocumentCalc(CalcOffice &office, const QString &path, int sheetIndex, int position,
+                        int count, const FormatJob &job, BackendHost &host, const QString &openPath)
 {
+    bool stored = false;
     try {
-        CalcFormatter(job, host).formatDocument(office, path, sheetIndex);
+        stored = CalcFormatter(job, host).formatDocument(office, path, sheetIndex,
+                                                         openPath.isEmpty() ? path : openPath);
     } catch (const std::exception &e) {
         reportFailure(path, e.what(), job, host);
     } catch (...) {
         reportFailure(path, "unknown failure", job, host);
     }
     host.reportProgress(position, count, ProgressWording::Calc);
+    return stored;
 }

@@ -10,6 +10,7 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CalcRangeAddress.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalcRangeScan.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalcSession.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CalcSheetPasses.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalcStartTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalcStorePlan.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormatDocumentCalc.cpp
