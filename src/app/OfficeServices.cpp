@@ -50,6 +50,13 @@ bool OfficeServices::calcStartTest()
 #endif
 }
 
+void OfficeServices::startEarly()
+{
+#ifdef TABLEVANE_WITH_UNO
+    m_impl->office.startEarly();
+#endif
+}
+
 void OfficeServices::shutdown()
 {
 #ifdef TABLEVANE_WITH_UNO

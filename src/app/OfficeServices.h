@@ -16,6 +16,8 @@ public:
     OfficeBackends backends() const;
     bool sofficeFound() const;
     bool calcStartTest();
+    // Starts the office process ahead of its first use (see UnoOffice::startEarly).
+    void startEarly();
     // Ends the office process now (also done by the destructor).
     void shutdown();
 

@@ -21,6 +21,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -62,10 +63,15 @@ int runWindow(int argc, char *argv[])
     splash->show();
     splash->repaint();
     QApplication::processEvents();
+    // The office process starts while the splash keeps its half second, so that the
+    // office detection of the Preferences window finds it running. Nothing else uses
+    // the office until the thread has ended.
+    OfficeServices office;
+    std::thread officeStart([&office] { office.startEarly(); });
     splash->waitForTimer();
+    officeStart.join();
     QApplication::setApplicationName(QStringLiteral("Tablevane"));
 
-    OfficeServices office;
     QtMessagePort messages;
     QtFileDialogPort files;
     QtColorDialogPort colors;

@@ -117,6 +117,7 @@ private slots:
     void twoProgramsRunTwoOffices();
     void destroyedOfficeLeavesNothing();
     void officeDiesWithItsProgram();
+    void freshProfilesAfterTheFirstStartOnce();
     void missingOfficeFailsCleanly();
 
 private:
@@ -259,12 +260,37 @@ void TestOfficeProcess::officeDiesWithItsProgram()
     QVERIFY2(waitUntilGone(office, 5000), "the office outlived its program");
 
     // The next program clears what the dead one left behind.
-    QCOMPARE(QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+    const QStringList instances = {QStringLiteral("office-*")};
+    QCOMPARE(QDir(base).entryList(instances, QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
     UnoOffice::Options options;
     options.instanceBase = base;
     UnoOffice next(options);
     QVERIFY(next.calcStartTest());
-    QCOMPARE(QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({QDir(next.instanceFolder()).dirName()}));
+    QCOMPARE(QDir(base).entryList(instances, QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList({QDir(next.instanceFolder()).dirName()}));
+}
+
+void TestOfficeProcess::freshProfilesAfterTheFirstStartOnce()
+{
+    // An office on a new profile asks to be started again after setting it up; the
+    // parts it set up are kept, so the next program's office starts once.
+    const QString base = path(QStringLiteral("prepared"));
+    UnoOffice::Options options;
+    options.instanceBase = base;
+    auto first = std::make_unique<UnoOffice>(options);
+    QVERIFY(first->calcStartTest());
+    first.reset();
+    UnoOffice next(options);
+    QVERIFY(next.calcStartTest());
+    QCOMPARE(next.restartRequests(), 0);
+    RecordingBackendHost host;
+    format(next, host);
+    QVERIFY(!host.problemLogged);
+    // A broken kept copy costs a second start again, nothing more.
+    for (const QString &dir : QDir(base).entryList({QStringLiteral("prepared-profile-*")}, QDir::Dirs))
+        QDir(base + QLatin1Char('/') + dir + QStringLiteral("/user/extensions")).removeRecursively();
+    UnoOffice broken(options);
+    QVERIFY(broken.calcStartTest());
 }
 
 void TestOfficeProcess::missingOfficeFailsCleanly()

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -39,6 +40,33 @@ QByteArray seed(const QString &version)
         + items + "</oor:items>\n";
 }
 
+// The parts of a profile that the office's first start on it writes.
+const QStringList &preparedParts()
+{
+    static const QStringList parts = {QStringLiteral("user/extensions"), QStringLiteral("user/uno_packages")};
+    return parts;
+}
+
+// Copies the files and folders below from into to (links are left out).
+bool copyTree(const QString &from, const QString &to)
+{
+    if (!QDir().mkpath(to))
+        return false;
+    QDirIterator entries(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString source = entries.next();
+        const QFileInfo info = entries.fileInfo();
+        const QString target = to + source.mid(from.size());
+        if (info.isSymLink())
+            continue;
+        const bool copied = info.isDir() ? QDir().mkpath(target)
+                                         : QDir().mkpath(QFileInfo(target).path()) && QFile::copy(source, target);
+        if (!copied)
+            return false;
+    }
+    return true;
+}
+
 // Only the office's own pipe files are ever removed.
 bool isOfficePipe(const QString &path)
 {
@@ -68,6 +96,7 @@ QStringList readPipes(const QString &dir)
 OfficeInstanceDir::OfficeInstanceDir(const QString &base)
 {
     const QString root = base.isEmpty() ? defaultBase() : base;
+    m_base = root;
     removeStale(root);
     const QString path = root + QLatin1Char('/') + Prefix + QString::number(::getpid())
         + QLatin1Char('-') + QString::number(QRandomGenerator::global()->generate(), 16);
@@ -102,7 +131,45 @@ QString OfficeInstanceDir::newProfile(const QString &officeVersion)
     QFile file(profile + QStringLiteral("/user/registrymodifications.xcu"));
     if (file.open(QIODevice::WriteOnly))
         file.write(seed(officeVersion));
+    const QString prepared = preparedDir(officeVersion);
+    if (QFileInfo(prepared).isDir()) {
+        for (const QString &part : preparedParts()) {
+            // Half a copy would only make the office register the extensions again.
+            if (!copyTree(prepared + QLatin1Char('/') + part, profile + QLatin1Char('/') + part)) {
+                QDir(profile + QLatin1Char('/') + part).removeRecursively();
+                break;
+            }
+        }
+    }
     return profile;
+}
+
+void OfficeInstanceDir::keepPreparedParts(const QString &profile, const QString &officeVersion)
+{
+    // Made complete in this instance's folder, then moved into place in one rename, so
+    // that another program never copies half of it.
+    const QString staging = m_path + QStringLiteral("/prepared");
+    QDir(staging).removeRecursively();
+    for (const QString &part : preparedParts()) {
+        if (!copyTree(profile + QLatin1Char('/') + part, staging + QLatin1Char('/') + part)) {
+            QDir(staging).removeRecursively();
+            return;
+        }
+    }
+    const QString target = preparedDir(officeVersion);
+    QDir(target).removeRecursively();   // left by another version of the same office
+    if (!QDir().rename(staging, target))
+        QDir(staging).removeRecursively();   // another program was quicker
+}
+
+QString OfficeInstanceDir::preparedDir(const QString &officeVersion) const
+{
+    QString version = officeVersion;
+    for (QChar &c : version) {
+        if (!c.isLetterOrNumber() && c != QLatin1Char('.'))
+            c = QLatin1Char('_');
+    }
+    return m_base + QStringLiteral("/prepared-profile-") + version;
 }
 
 QString OfficeInstanceDir::tempDir() const

@@ -21,8 +21,14 @@ public:
     QString path() const { return m_path; }
 
     // A fresh profile for the next office start, the previous one removed. Seeded with
-    // the office's version, so the office skips its first-start checks.
+    // the office's version, so the office skips its first-start checks, and with the
+    // prepared parts when an earlier start kept them.
     QString newProfile(const QString &officeVersion);
+    // An office on a fresh profile registers its bundled extensions there and then asks
+    // to be started again, which costs a second start. Called at that moment (no office
+    // runs on the profile), this keeps the registration beside the instance folders, so
+    // that later fresh profiles start with it and need one start only.
+    void keepPreparedParts(const QString &profile, const QString &officeVersion);
     // The folder the office keeps its temporary files in.
     QString tempDir() const;
 
@@ -39,6 +45,9 @@ public:
     static QString fallbackBase();
 
 private:
+    QString preparedDir(const QString &officeVersion) const;
+
+    QString m_base;
     QString m_path;
     int m_lockFd = -1;
     int m_profiles = 0;

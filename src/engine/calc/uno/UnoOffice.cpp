@@ -77,6 +77,7 @@ struct UnoOffice::Impl : std::enable_shared_from_this<UnoOffice::Impl>
     std::unique_ptr<UnoBridge> bridge;
     int activeOperations = 0;
     int starts = 0;
+    int restartRequests = 0;
     std::atomic<int> kills{0};
     unsigned pipes = 0;
 };
@@ -153,6 +154,8 @@ void UnoOffice::Impl::start()
         if (!officeRunning()) {
             const std::optional<int> code = process->exitCode();
             if (code == RestartRequested && restarts++ < MaxRestarts) {
+                ++restartRequests;
+                instanceDir->keepPreparedParts(profile, installation->version);
                 spawn(arguments, environment);
                 continue;
             }
@@ -271,6 +274,19 @@ bool UnoOffice::calcStartTest()
     return available() && CalcStartTest(*this);
 }
 
+void UnoOffice::startEarly()
+{
+    try {
+        if (available())
+            m_impl->ensureRunning();
+    } catch (const std::exception &e) {
+        // The first operation starts it again and meets the failure itself.
+        qCWarning(lcCalc) << "the office did not start:" << e.what();
+    } catch (...) {
+        qCWarning(lcCalc) << "the office did not start";
+    }
+}
+
 void UnoOffice::shutdown()
 {
     m_impl->teardown(true);
@@ -291,6 +307,11 @@ qint64 UnoOffice::processId() const
 int UnoOffice::officeStarts() const
 {
     return m_impl->starts;
+}
+
+int UnoOffice::restartRequests() const
+{
+    return m_impl->restartRequests;
 }
 
 int UnoOffice::watchdogKills() const

@@ -50,15 +50,21 @@ public:
     // The start test of the office detection: false when no office is installed or a
     // hidden new spreadsheet cannot be opened and closed.
     bool calcStartTest();
+    // Starts the office ahead of the first operation when an office is installed; a
+    // failure is left for that operation. It may run on another thread as long as no
+    // other call is made meanwhile.
+    void startEarly();
     // Ends the office now; the next operation would start a fresh one.
     void shutdown();
 
     void setWatchdogLimit(std::chrono::milliseconds limit);
 
     // For tests and diagnostics: the office process (0 when none runs), how many times
-    // an office was started, and how often the watchdog has killed one.
+    // an office was started, how often a starting office asked to be started again,
+    // and how often the watchdog has killed one.
     qint64 processId() const;
     int officeStarts() const;
+    int restartRequests() const;
     int watchdogKills() const;
     QString instanceFolder() const;
 
