@@ -16,6 +16,8 @@
 #include "TfrmTablevane.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -23,7 +25,29 @@
 #include <cstring>
 #include <thread>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+// Outside a login session (cron, ssh, a container) XDG_RUNTIME_DIR is unset and Qt falls
+// back to <temp>/runtime-<user> on its own, but announces it on standard error, where the
+// batch reports its failed documents. The same folder is named here, when it is safe.
+void provideRuntimeFolder()
+{
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+        return;
+    const passwd *user = ::getpwuid(::geteuid());
+    if (!user)
+        return;
+    const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/runtime-" + user->pw_name;
+    ::mkdir(folder.constData(), 0700);
+    struct stat st;
+    if (::lstat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()
+        && (st.st_mode & 0777) == 0700)
+        qputenv("XDG_RUNTIME_DIR", folder);
+}
 
 bool wantsBatch(int argc, char *argv[])
 {
@@ -104,6 +128,7 @@ int runWindow(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    provideRuntimeFolder();
     if (wantsBatch(argc, argv))
         return runBatch(argc, argv);
     return runWindow(argc, argv);

@@ -46,10 +46,16 @@ std::optional<BatchRunner::Options> BatchRunner::parseArguments(const QStringLis
     bool batch = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        if (argument == QStringLiteral("--batch") && !batch && i + 1 < arguments.size()) {
+        const bool isBatch = argument == QStringLiteral("--batch") && !batch;
+        const bool isSet = argument == QStringLiteral("--set") && options.setFile.isEmpty();
+        if ((isBatch || isSet) && i + 1 == arguments.size()) {
+            *error = argument + QStringLiteral(" needs a value");
+            return std::nullopt;
+        }
+        if (isBatch) {
             batch = true;
             options.path = arguments.at(++i);
-        } else if (argument == QStringLiteral("--set") && options.setFile.isEmpty() && i + 1 < arguments.size()) {
+        } else if (isSet) {
             options.setFile = arguments.at(++i);
         } else {
             *error = QStringLiteral("unexpected argument: ") + argument;

@@ -76,6 +76,7 @@ void TestBatch::arguments()
 {
     QString error;
     QVERIFY(!BatchRunner::parseArguments({QStringLiteral("--batch")}, &error));
+    QCOMPARE(error, QStringLiteral("--batch needs a value"));
     QVERIFY(!BatchRunner::parseArguments({QStringLiteral("--batch"), QStringLiteral("a"), QStringLiteral("--set")}, &error));
     QVERIFY(!BatchRunner::parseArguments({QStringLiteral("--batch"), QStringLiteral("a"), QStringLiteral("b")}, &error));
     QCOMPARE(error, QStringLiteral("unexpected argument: b"));
