@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     clang libclang-rt-14-dev
     libreoffice-calc-nogui libreoffice-dev libreoffice-base-drivers
-    fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
+    fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
     xvfb xauth python3
 )
 

@@ -1,8 +1,10 @@
 #include "AppPaths.h"
+#include "ButtonClick.h"
 #include "MainWindowUi.h"
 #include "RadioGroup.h"
 #include "RunController.h"
 #include "TfrmSplash.h"
+#include "ButtonClick.h"
 #include "WindowFixture.h"
 
 #include <QAction>
@@ -228,7 +230,7 @@ void TestMainWindow::folderRunThroughTheWindow()
     QCOMPARE(ui.sBar->currentMessage(), QStringLiteral("OpenOffice.org Calc + XLS (default) + MS Excel 97/2000/XP (*.xls)"));
 
     fixture.files.setNextFileName(documents.path());
-    QTest::mouseClick(ui.rbManyFiles, Qt::LeftButton);
+    clickIndicator(ui.rbManyFiles);
     QCOMPARE(fixture.files.folderPrompts,
              QStringList{QStringLiteral("For processing select folder, which contains files for processing (\"XLS\" or \"ODS\" or \"XLSX\")")});
     QCOMPARE(ui.edtWorkDir->text(), documents.path());
@@ -261,7 +263,7 @@ void TestMainWindow::folderChoiceRefusedDuringRun()
     window.show();
     MainWindowUi &ui = fixture.ui();
     fixture.files.setNextFileName(documents.path());
-    QTest::mouseClick(ui.rbManyFiles, Qt::LeftButton);
+    clickIndicator(ui.rbManyFiles);
     fixture.calc.duringCall = [&] {
         if (fixture.calc.calls.size() == 1)
             QTest::mouseClick(ui.btnStart, Qt::LeftButton);   // pause
@@ -270,8 +272,8 @@ void TestMainWindow::folderChoiceRefusedDuringRun()
     QTRY_COMPARE(ui.btnStart->text(), QStringLiteral("Resume"));
     QCOMPARE(window.trayMenu()->actions().at(1)->text(), QStringLiteral("Resume"));
     fixture.files.setNextFileName(other.path());
-    QTest::mouseClick(ui.rbOneFile, Qt::LeftButton);
-    QTest::mouseClick(ui.rbManyFiles, Qt::LeftButton);
+    clickIndicator(ui.rbOneFile);
+    clickIndicator(ui.rbManyFiles);
     window.HandleDroppedItem(other.path());
     QCOMPARE(fixture.files.folderPrompts.size(), 1);
     QCOMPARE(ui.edtWorkDir->text(), documents.path());
@@ -289,12 +291,12 @@ void TestMainWindow::cancelledFolderChoiceKeepsOneFileChoice()
     fixture.window().show();
     MainWindowUi &ui = fixture.ui();
     fixture.files.setNextFileName(QStringLiteral("/data/one.xls"));
-    QTest::mouseClick(ui.rbOneFile, Qt::LeftButton);
+    clickIndicator(ui.rbOneFile);
     QCOMPARE(ui.edtWorkDir->text(), QStringLiteral("/data/one.xls"));
     QCOMPARE(fixture.files.openedSpecs.constFirst().title, QStringLiteral("Tablevane-selection file"));
     QCOMPARE(fixture.files.openedSpecs.constFirst().filter, QStringLiteral("'MS Excel Workbook 97/2000/XP/2003 (*.xls)|*.xls"));
     fixture.files.setNextFileName(QString());
-    QTest::mouseClick(ui.rbManyFiles, Qt::LeftButton);
+    clickIndicator(ui.rbManyFiles);
     QVERIFY(ui.rbOneFile->isChecked() && !ui.rbManyFiles->isChecked());
     QCOMPARE(ui.edtWorkDir->text(), QStringLiteral("/data/one.xls"));
 }
@@ -382,7 +384,7 @@ void TestMainWindow::closingDuringPausedRunEndsCleanly()
     TfrmTablevane &window = fixture.window();
     window.show();
     fixture.files.setNextFileName(documents.path());
-    QTest::mouseClick(fixture.ui().rbManyFiles, Qt::LeftButton);
+    clickIndicator(fixture.ui().rbManyFiles);
     fixture.calc.duringCall = [&] { window.close(); };
     QTest::mouseClick(fixture.ui().btnStart, Qt::LeftButton);
     QTRY_VERIFY(!fixture.calc.calls.isEmpty());

@@ -1,3 +1,4 @@
+#include "ButtonClick.h"
 #include "MainWindowUi.h"
 #include "RadioGroup.h"
 #include "TfrmParameters.h"
@@ -55,7 +56,7 @@ bool TestPreferences::pick(QComboBox *combo, const QString &text)
 
 void TestPreferences::chooseOffice(TfrmParameters &dialog, int office)
 {
-    QTest::mouseClick(control<RadioGroup>(dialog, "rgbSelectOffice")->item(office), Qt::LeftButton);
+    clickIndicator(control<RadioGroup>(dialog, "rgbSelectOffice")->item(office));
 }
 
 void TestPreferences::excel11()
@@ -88,7 +89,7 @@ void TestPreferences::excel12WithWord()
     QVERIFY(docTable->isEnabled());
     QCOMPARE(fixture.preferences.maxScanColumns(), 16384);
     QCOMPARE(fixture.preferences.maxScanRows(), 1048576);
-    QTest::mouseClick(extension->item(2), Qt::LeftButton);
+    clickIndicator(extension->item(2));
     QCOMPARE(control<QComboBox>(dialog, "cmbSaveAs")->currentText(), QStringLiteral("MS Excel 2007 WorkBook (*.xlsx)"));
     docTable->click();
     QVERIFY(!control<QComboBox>(dialog, "cmbSaveAs")->isEnabled());
@@ -168,7 +169,7 @@ void TestPreferences::cancelPutsBackTheSnapshotOnly()
     QVERIFY(pick(control<QComboBox>(dialog, "cmbFieldDelimiter"), QStringLiteral(";")));
     QVERIFY(pick(control<QComboBox>(dialog, "cmbTextDelimiter"), QStringLiteral("'")));
     QVERIFY(pick(saveAs, QStringLiteral("SYLK (Symbolic Link) (*.slk)")));
-    QTest::mouseClick(control<RadioGroup>(dialog, "rgbTakeExt")->item(1), Qt::LeftButton);
+    clickIndicator(control<RadioGroup>(dialog, "rgbTakeExt")->item(1));
     QTest::mouseClick(control<QPushButton>(dialog, "btnCancel"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(saveAs->currentText(), QStringLiteral("Text CSV (*.csv)"));
@@ -184,7 +185,7 @@ void TestPreferences::officeChangeClearsPathAndPatternOnce()
     TfrmParameters &dialog = openDialog(fixture);
     MainWindowUi &ui = fixture.ui();
     fixture.files.setNextFileName(QStringLiteral("/data/book.xls"));
-    QTest::mouseClick(ui.rbOneFile, Qt::LeftButton);
+    clickIndicator(ui.rbOneFile);
     fixture.window().formatSet().update([](FormatSet &set) {
         set.WidthByPattern = true;
         set.PatternFile = QStringLiteral("/data/pattern.xls");
@@ -194,7 +195,7 @@ void TestPreferences::officeChangeClearsPathAndPatternOnce()
     // The first OK after the window opened: the office was chosen by the availability rule.
     QTest::mouseClick(control<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
     fixture.files.setNextFileName(QStringLiteral("/data/book.xls"));
-    QTest::mouseClick(ui.rbOneFile, Qt::LeftButton);
+    clickIndicator(ui.rbOneFile);
     fixture.window().formatSet().update([](FormatSet &set) {
         set.WidthByPattern = true;
         set.PatternFile = QStringLiteral("/data/pattern.xls");
@@ -209,7 +210,7 @@ void TestPreferences::officeChangeClearsPathAndPatternOnce()
     QVERIFY(ui.edPattern->text().isEmpty());
 
     fixture.files.setNextFileName(QStringLiteral("/data/other.xls"));
-    QTest::mouseClick(ui.rbOneFile, Qt::LeftButton);
+    clickIndicator(ui.rbOneFile);
     dialog.open();
     QTest::mouseClick(control<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
     QCOMPARE(ui.edtWorkDir->text(), QStringLiteral("/data/other.xls"));
