@@ -31,11 +31,11 @@ bool RunController::workerSuspended() const
 
 void RunController::makeFreshWorker()
 {
-    m_retired.removeAll(QPointer<TWorkThread>());
+    // A worker that never started or has ended can go; one still running is kept.
+    std::erase_if(m_retired, [](const std::unique_ptr<TWorkThread> &worker) { return !worker->isRunning(); });
     if (m_worker)
-        m_retired.append(m_worker);
-    m_worker = new TWorkThread(this, [this](TWorkThread *caller) { RunStep(caller); });
-    connect(m_worker.data(), &QThread::finished, m_worker.data(), &QObject::deleteLater);
+        m_retired.push_back(std::move(m_worker));
+    m_worker = std::make_unique<TWorkThread>(this, [this](TWorkThread *caller) { RunStep(caller); });
     m_state.ProblemLogged = false;
 }
 
@@ -165,7 +165,7 @@ void RunController::ReportProgress(int position, int count, ProgressWording word
 void RunController::RunStep(TWorkThread *caller)
 {
     // A worker that was stopped or is being shut down asks for nothing more.
-    if (m_shuttingDown || caller->isTerminated() || caller != m_worker)
+    if (m_shuttingDown || caller->isTerminated() || caller != m_worker.get())
         return;
     m_stepRunning = true;
     const QString path = AppPaths::joinPath(m_state.WorkFolder, m_state.fileAt(m_state.Position));
@@ -253,10 +253,8 @@ void RunController::openLogIfProblem()
 void RunController::endAll()
 {
     m_shuttingDown = true;
-    for (const QPointer<TWorkThread> &worker : m_retired) {
-        if (worker)
-            worker->terminateWorker();
-    }
+    for (const std::unique_ptr<TWorkThread> &worker : m_retired)
+        worker->terminateWorker();
     if (m_worker)
         m_worker->terminateWorker();
 }
@@ -264,16 +262,14 @@ void RunController::endAll()
 void RunController::shutdown()
 {
     endAll();
-    QList<QPointer<TWorkThread>> workers = m_retired;
-    workers.append(m_worker);
+    std::vector<std::unique_ptr<TWorkThread>> workers = std::move(m_retired);
+    m_retired.clear();
+    if (m_worker)
+        workers.push_back(std::move(m_worker));
     // A worker may be waiting for a step it has already asked for; running the pending
     // request (which now returns at once) lets it see the flag and end.
-    for (const QPointer<TWorkThread> &worker : workers) {
-        while (worker && worker->isRunning()) {
+    for (const std::unique_ptr<TWorkThread> &worker : workers) {
+        while (!worker->wait(10))
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            worker->wait(10);
-        }
-        delete worker.data();
     }
-    m_retired.clear();
 }

@@ -4,9 +4,10 @@
 #include "ProgressWording.h"
 #include "RunState.h"
 
-#include <QList>
 #include <QObject>
-#include <QPointer>
+
+#include <memory>
+#include <vector>
 
 class RunHost;
 class TWorkThread;
@@ -72,8 +73,10 @@ private:
     RunHost &m_host;
     MessageTable &m_messages;
     RunState m_state;
-    QPointer<TWorkThread> m_worker;
-    QList<QPointer<TWorkThread>> m_retired;
+    // Workers are owned here and deleted only once their thread has ended: a worker
+    // may be blocked in a step that is still on the call stack.
+    std::unique_ptr<TWorkThread> m_worker;
+    std::vector<std::unique_ptr<TWorkThread>> m_retired;
     bool m_stepRunning = false;
     bool m_shuttingDown = false;
     bool m_logFailureShown = false;

@@ -3,6 +3,7 @@
 #include "FormatDocumentCalc.h"
 #include "FormatJob.h"
 #include "OfficeDocuments.h"
+#include "OfficeInstanceDir.h"
 #include "RecordingBackendHost.h"
 #include "UnoOffice.h"
 
@@ -18,6 +19,7 @@
 #include <functional>
 
 #include <signal.h>
+#include <unistd.h>
 
 namespace {
 
@@ -119,6 +121,7 @@ private slots:
     void officeDiesWithItsProgram();
     void freshProfilesAfterTheFirstStartOnce();
     void missingOfficeFailsCleanly();
+    void fallbackFolderIsPrivate();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -306,13 +309,41 @@ void TestOfficeProcess::missingOfficeFailsCleanly()
     QCOMPARE(host.progress.size(), 1);
 }
 
+void TestOfficeProcess::fallbackFolderIsPrivate()
+{
+    const QString root = path(QStringLiteral("fallback"));
+    QVERIFY(QDir().mkpath(root));
+    const QString preferred = root + QStringLiteral("/Tablevane-") + QString::number(::geteuid());
+    QCOMPARE(OfficeInstanceDir::fallbackBase(root), preferred);   // made, private
+    QCOMPARE(QFileInfo(preferred).permissions() & (QFile::WriteGroup | QFile::WriteOther), QFile::Permissions());
+    QCOMPARE(OfficeInstanceDir::fallbackBase(root), preferred);   // found again
+
+    // Planted by someone else: open to all, a link, another owner.
+    auto planted = [&](const std::function<void()> &plant) {
+        QDir(preferred).removeRecursively();
+        QFile::remove(preferred);
+        plant();
+        const QString chosen = OfficeInstanceDir::fallbackBase(root);
+        QVERIFY(!chosen.isEmpty());
+        QVERIFY(chosen != preferred);
+        QVERIFY(QFileInfo(chosen).isDir() && !QFileInfo(chosen).isSymLink());
+        QCOMPARE(QFileInfo(chosen).ownerId(), uint(::geteuid()));
+        QDir(chosen).removeRecursively();
+    };
+    planted([&] { QDir().mkpath(preferred); QFile::setPermissions(preferred, QFile::Permissions(0x7777)); });
+    planted([&] { QDir().mkpath(root + QStringLiteral("/elsewhere"));
+                  QFile::link(root + QStringLiteral("/elsewhere"), preferred); });
+    if (::geteuid() == 0)
+        planted([&] { QDir().mkpath(preferred); QVERIFY(::chown(QFile::encodeName(preferred).constData(), 65534, 65534) == 0); });
+}
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], "--office-child") == 0)
         return officeChild(QString::fromLocal8Bit(argv[2]));
     TestOfficeProcess test;
-    QTEST_SET_MAIN_SOURCE_PATH
+QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
 

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -216,9 +217,22 @@ void OfficeInstanceDir::removeStale(const QString &base)
     }
 }
 
-QString OfficeInstanceDir::fallbackBase()
+QString OfficeInstanceDir::fallbackBase(const QString &tempRoot)
 {
-    return QDir::tempPath() + QStringLiteral("/Tablevane-") + QString::number(::getuid());
+    // The office runs whatever profile it finds here, so the folder must be the user's
+    // alone: owned by them, no symbolic link, closed to others. A folder of that name
+    // planted by someone else is passed over for a fresh one of random name.
+    const QByteArray preferred = QFile::encodeName(tempRoot + QStringLiteral("/Tablevane-")
+                                                   + QString::number(::geteuid()));
+    ::mkdir(preferred.constData(), 0700);
+    struct stat st;
+    if (::lstat(preferred.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()
+        && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0)
+        return QFile::decodeName(preferred);
+    QByteArray fresh = preferred + "-XXXXXX";
+    if (!::mkdtemp(fresh.data()))
+        return QString();
+    return QFile::decodeName(fresh);
 }
 
 QString OfficeInstanceDir::defaultBase()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 
@@ -41,8 +42,10 @@ public:
     // Removes the folders of instances whose program no longer runs.
     static void removeStale(const QString &base);
     static QString defaultBase();
-    // The temporary folder's, for a user without a writable cache folder.
-    static QString fallbackBase();
+    // For a user without a writable cache folder: <temp>/Tablevane-<uid> when it is the
+    // user's private folder, else a fresh private folder beside it; empty when neither
+    // can be had.
+    static QString fallbackBase(const QString &tempRoot = QDir::tempPath());
 
 private:
     QString preparedDir(const QString &officeVersion) const;

@@ -124,8 +124,11 @@ void UnoOffice::Impl::start()
         throw CalcError(QStringLiteral("no LibreOffice is installed"));
     if (!instanceDir)
         instanceDir = std::make_unique<OfficeInstanceDir>(options.instanceBase);
-    if (!instanceDir->isValid() && options.instanceBase.isEmpty())   // no writable cache folder
-        instanceDir = std::make_unique<OfficeInstanceDir>(OfficeInstanceDir::fallbackBase());
+    if (!instanceDir->isValid() && options.instanceBase.isEmpty()) {   // no writable cache folder
+        const QString fallback = OfficeInstanceDir::fallbackBase();
+        if (!fallback.isEmpty())
+            instanceDir = std::make_unique<OfficeInstanceDir>(fallback);
+    }
     if (!instanceDir->isValid())
         throw CalcError(QStringLiteral("the office's private folder cannot be made"));
 
