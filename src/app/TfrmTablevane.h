@@ -55,7 +55,8 @@ public:
     void ShowSettingsSummary();
     void SaveProgramSettings();
     void HandleDroppedItem(const QString &path);
-    void LoadFormatSet(const QString &path);
+    // False when the file was refused (then shown in a warning when warn is set).
+    bool LoadFormatSet(const QString &path, bool warn = true);
     // The Preferences' OK after a change of office: the path and the pattern are cleared.
     void ResetWorkChoice();
     void focusWorkPath();
@@ -117,7 +118,7 @@ private:
     void FormShow();
     void createTray();
     void connectControls();
-    void LoadProgramSettings();
+    void LoadProgramSettings(PreferencesReadNotes &notes);
     void applyLanguageChoice();
     void lockWindow();
     void showNoOfficeMessage();
