@@ -215,6 +215,11 @@ void BatchRunner::openLog(const QString &path)
     m_err << "Tablevane: failed documents are listed in " << path << Qt::endl;
 }
 
+void BatchRunner::notice(const QString &text)
+{
+    m_err << "Tablevane: " << text << Qt::endl;
+}
+
 void BatchRunner::reportFailure()
 {
     ++m_failures;

@@ -130,6 +130,11 @@ void RunController::WriteLogLine(const QString &first, const QString &second)
         reportLogFailure();
 }
 
+void RunController::notice(const QString &text)
+{
+    m_host.notice(text);
+}
+
 void RunController::setProblemLogged()
 {
     m_state.ProblemLogged = true;

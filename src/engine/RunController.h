@@ -44,6 +44,7 @@ public:
     void WriteLogLine(const QString &first, const QString &second);
     void ReportProgress(int position, int count, ProgressWording wording);
     void setProblemLogged();
+    void notice(const QString &text);
 
     // The program is ending, mid-run or paused: every worker is told to end and a step
     // under way stops after its current call. Safe inside a step.

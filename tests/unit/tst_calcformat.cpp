@@ -6,7 +6,10 @@
 #include "FormatJob.h"
 #include "RecordingBackendHost.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLoggingCategory>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -139,6 +142,9 @@ private slots:
     void failureWithoutLogStillMarksTheProblem();
     void badFontSizeFailsTheDocument();
     void progressUsesTheCalcWording();
+    void filesOnDiskAreRespected_data();
+    void filesOnDiskAreRespected();
+    void brokenStoreLeavesNoOfficeTempFile();
     void sheetPassesOpenTheEarlierResult_data();
     void sheetPassesOpenTheEarlierResult();
 };
@@ -868,6 +874,93 @@ void TestCalcFormat::refusedFilterFailsTheDocument()
     run.format();
     verifyFailed(run);
     QVERIFY(!run.office.hasFile(QStringLiteral("/data/work/table.sxc")));
+}
+
+void TestCalcFormat::filesOnDiskAreRespected_data()
+{
+    QTest::addColumn<int>("entry");            // 7 in place as .xls, 3 a copy as .ods
+    QTest::addColumn<QString>("prepare");
+    QTest::addColumn<QString>("logSecond");    // the log line's second part; empty: none
+    QTest::newRow("other file in the way") << 3 << "ods exists" << "was in the way and has been moved to the trash: ";
+    QTest::newRow("read-only in place") << 7 << "read-only" << "can`t process document: the document is read-only";
+    QTest::newRow("read-only to a copy") << 3 << "read-only" << QString();
+    QTest::newRow("open elsewhere") << 7 << "lock file"
+                                    << "can`t process document: the document is open in another program "
+                                       "(lock file .~lock.table.xls#)";
+}
+
+void TestCalcFormat::filesOnDiskAreRespected()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, prepare);
+    QFETCH(QString, logSecond);
+    QTemporaryDir folder;
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    const QString xls = folder.filePath(QStringLiteral("table.xls"));
+    const QString ods = folder.filePath(QStringLiteral("table.ods"));
+    auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(write(xls, "the document's own bytes"));
+    if (prepare == QLatin1String("ods exists"))
+        QVERIFY(write(ods, "an unrelated workbook of the user"));
+    else if (prepare == QLatin1String("read-only"))
+        QVERIFY(QFile::setPermissions(xls, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    else
+        QVERIFY(write(folder.filePath(QStringLiteral(".~lock.table.xls#")), ",someone,host,01.01.2026 10:00,;"));
+
+    Run run;
+    run.office.addFile(xls, table());
+    run.job.saveAs.SaveAs = entry;
+    if (entry == 3)
+        run.job.saveAs.calcFilter = filter(QStringLiteral("calc8"), QStringLiteral(".ods"));
+    run.format(xls);
+    const bool refused = logSecond.startsWith(QStringLiteral("can`t"));
+    QCOMPARE(run.host.problemLogged, refused);
+    QCOMPARE(run.office.stores.size(), refused ? 0 : 1);
+    QCOMPARE(run.office.loadedUrls.size(), refused ? 0 : 1);   // a refused document is not even opened
+    QCOMPARE(run.host.logLines.size(), logSecond.isEmpty() ? 0 : 1);
+    if (!logSecond.isEmpty())
+        QVERIFY2(run.host.logLines.first().second.startsWith(logSecond), qPrintable(run.host.logLines.first().second));
+    QFile original(xls);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), QByteArray("the document's own bytes"));
+    if (prepare == QLatin1String("ods exists")) {
+        QCOMPARE(run.host.logLines.first().first, ods);
+        const QString trashed = run.host.logLines.first().second.mid(logSecond.size());
+        QFile moved(trashed);
+        QVERIFY2(moved.open(QIODevice::ReadOnly), qPrintable(trashed));
+        QCOMPARE(moved.readAll(), QByteArray("an unrelated workbook of the user"));
+        moved.remove();
+        QCOMPARE(run.host.notices.size(), 1);
+        QVERIFY(run.host.notices.first().contains(trashed));
+    }
+}
+
+void TestCalcFormat::brokenStoreLeavesNoOfficeTempFile()
+{
+    QTemporaryDir folder;
+    const QString xls = folder.filePath(QStringLiteral("table.xls"));
+    const QString earlier = folder.filePath(QStringLiteral("lu1234abcd.tmp"));   // not this store's
+    for (const QString &path : {xls, earlier}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Run run;
+    run.office.addFile(xls, table());
+    run.job.saveAs.SaveAs = 3;
+    run.job.saveAs.calcFilter = filter(QStringLiteral("calc8"), QStringLiteral(".ods"));
+    run.office.failOn.insert(QStringLiteral("storeToUrl"));
+    run.office.beforeFailing = [&](const QString &) {
+        QFile temp(folder.filePath(QStringLiteral("lu99887766.tmp")));
+        QVERIFY(temp.open(QIODevice::WriteOnly));
+    };
+    run.format(xls);
+    QVERIFY(run.host.problemLogged);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+             (QStringList{QStringLiteral("lu1234abcd.tmp"), QStringLiteral("table.xls")}));
 }
 
 void TestCalcFormat::failuresAreLoggedAndNothingIsStored_data()

@@ -13,6 +13,9 @@
 #include "CalcStorePlan.h"
 #include "ColumnLetters.h"
 #include "FormatJob.h"
+#include "StoreTarget.h"
+
+#include <QFileInfo>
 
 #include <QRegularExpression>
 #include <QVector>
@@ -85,6 +88,13 @@ CalcFormatter::CalcFormatter(const FormatJob &job, BackendHost &host)
 bool CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int sheetIndex,
                                    const QString &openPath)
 {
+    const CalcStorePlan plan = CalcStorePlan::make(path, m_job.saveAs);
+    // Checked before the office opens it: a document that will not be stored is not
+    // worth formatting.
+    if (plan.overwrites(path)) {
+        if (const std::optional<QString> refusal = StoreTarget::refusalToOverwrite(path))
+            throw CalcRefusal(*refusal);
+    }
     CalcSession session(office);
     CalcDocument &document = session.open(openPath);
     std::unique_ptr<CalcSheet> sheet = document.sheet(sheetIndex);
@@ -97,7 +107,7 @@ bool CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int 
     document.setRowHeightsLocked(false);
     const int lastRow = std::max(range->B, range->T + 1);   // the right column may reach below B
     sheet->cellRangeByName(range->name(range->L, range->T, range->R, lastRow))->fitRowHeights();
-    store(document, path);
+    store(document, plan, path, openPath);
     return true;
 }
 
@@ -333,13 +343,39 @@ void CalcFormatter::columnWidths(CalcSheet &sheet, const Range &range)
         sheet.setColumnWidths(range.left - 1, m_job.patternWidths.mid(1, count));
 }
 
-void CalcFormatter::store(CalcDocument &document, const QString &path)
+void CalcFormatter::store(CalcDocument &document, const CalcStorePlan &plan, const QString &path,
+                          const QString &openPath)
 {
-    const CalcStorePlan plan = CalcStorePlan::make(path, m_job.saveAs);
-    if (plan.inPlace)
-        document.store();
-    else
-        document.storeToUrl(plan.targetUrl, plan.args);
+    // Another file of the target's name (X.ods beside X.xls) is the user's own work:
+    // it goes to the trash rather than under the result.
+    if (!plan.overwrites(path) && plan.targetPath != openPath)
+        moveAside(plan.targetPath);
+    const StoreTarget::TempFiles officeTemps(QFileInfo(plan.targetPath).absolutePath());
+    try {
+        if (plan.inPlace)
+            document.store();
+        else
+            document.storeToUrl(plan.targetUrl, plan.args);
+    } catch (...) {
+        // A store that broke off (the office crashed or was ended) leaves its temporary
+        // file beside the target.
+        officeTemps.removeNew();
+        throw;
+    }
+}
+
+void CalcFormatter::moveAside(const QString &target)
+{
+    QString error;
+    const std::optional<QString> trashed = StoreTarget::moveToTrash(target, &error);
+    if (!error.isEmpty())
+        throw CalcRefusal(error);
+    if (!trashed)
+        return;
+    const QString text = QStringLiteral("was in the way and has been moved to the trash: ") + *trashed;
+    if (m_job.set.Log)
+        m_host.writeLogLine(target, text);
+    m_host.notice(target + QLatin1Char(' ') + text);
 }
 
 int CalcFormatter::fontHeight() const
