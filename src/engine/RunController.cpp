@@ -63,7 +63,8 @@ void RunController::StartRun()
     m_state.Position = 1;
     m_logFailureShown = false;
     AppPaths::ensureAppDataFolder();
-    if (m_host.logChecked() && !RunLog::emptyLog(AppPaths::logFile()))
+    m_log.acquire();
+    if (m_host.logChecked() && !RunLog::emptyLog(m_log.path()))
         reportLogFailure();
     if (m_host.oneFileChosen()) {
         const QString path = m_host.workPathText();
@@ -94,6 +95,7 @@ void RunController::StopRun()
     ResetStartButton();
     m_host.showSettingsSummary();
     openLogIfProblem();
+    m_log.release();
     makeFreshWorker();
     emit runStopped();
 }
@@ -106,7 +108,7 @@ void RunController::ResetStartButton()
 
 void RunController::ViewLog()
 {
-    const QString path = AppPaths::logFile();
+    const QString path = m_log.path();
     if (QFileInfo::exists(path))
         m_host.openLog(path);
     else
@@ -126,7 +128,9 @@ void RunController::ShowChoosePatternSheetMessage()
 void RunController::WriteLogLine(const QString &first, const QString &second)
 {
     AppPaths::ensureAppDataFolder();
-    if (!RunLog::WriteLogLine(AppPaths::logFile(), first, second))
+    if (RunLog::WriteLogLine(m_log.path(), first, second))
+        m_log.lineWritten();
+    else
         reportLogFailure();
 }
 
@@ -147,7 +151,7 @@ void RunController::reportLogFailure()
     if (m_logFailureShown)
         return;
     m_logFailureShown = true;
-    m_host.showMessage(QStringLiteral("The log file cannot be written:\n") + AppPaths::logFile(), MessageIcon::Error);
+    m_host.showMessage(QStringLiteral("The log file cannot be written:\n") + m_log.path(), MessageIcon::Error);
 }
 
 QString RunController::progressText(const MessageTable &messages, int position, int count, ProgressWording wording)
@@ -243,6 +247,7 @@ void RunController::EndRun()
     ResetStartButton();
     m_host.showSettingsSummary();
     openLogIfProblem();
+    m_log.release();
     m_host.showMessage(m_messages.text(12), MessageIcon::Information);
     makeFreshWorker();
     emit runFinished();
@@ -250,8 +255,10 @@ void RunController::EndRun()
 
 void RunController::openLogIfProblem()
 {
-    const QString path = AppPaths::logFile();
-    if (m_state.ProblemLogged && QFileInfo::exists(path) && m_host.logChecked())
+    // Only a log that holds this run's failures is worth opening.
+    const QString path = m_log.path();
+    if (m_state.ProblemLogged && QFileInfo::exists(path) && m_host.logChecked() && m_log.linesWritten() > 0
+        && !m_logFailureShown)
         m_host.openLog(path);
 }
 

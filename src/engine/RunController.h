@@ -2,6 +2,7 @@
 
 #include "MessageTable.h"
 #include "ProgressWording.h"
+#include "RunLogFile.h"
 #include "RunState.h"
 
 #include <QObject>
@@ -53,6 +54,8 @@ public:
     // the message loop has returned).
     void shutdown();
     bool shuttingDown() const { return m_shuttingDown; }
+    // The log of the current or last run.
+    QString logPath() const { return m_log.path(); }
 
     static QString progressText(const MessageTable &messages, int position, int count, ProgressWording wording);
 
@@ -74,6 +77,7 @@ private:
     RunHost &m_host;
     MessageTable &m_messages;
     RunState m_state;
+    RunLogFile m_log;
     // Workers are owned here and deleted only once their thread has ended: a worker
     // may be blocked in a step that is still on the call stack.
     std::unique_ptr<TWorkThread> m_worker;

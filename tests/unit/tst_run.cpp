@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +29,7 @@ private slots:
     void stoppedStepEndsQuietlyAndRefusesStart();
     void exitDuringStepOrPauseEndsAtOnce();
     void unwritableLogReportedOncePerRun();
+    void concurrentRunKeepsTheOtherRunsLog();
     void emptyOrZeroSheetNumberFailsEachDocument();
     void refusesWhatCannotStart();
     void allSheetsAndSheetNumberPerOffice_data();
@@ -321,6 +323,41 @@ void TestRun::unwritableLogReportedOncePerRun()
         }
     }
     QCOMPARE(logErrors, 1);
+    QVERIFY(host.shell.editorOpened.isEmpty());   // it holds none of this run's failures
+}
+
+void TestRun::concurrentRunKeepsTheOtherRunsLog()
+{
+    makeFolder({QStringLiteral("a.xls"), QStringLiteral("b.xls")});
+    QDir().mkpath(AppPaths::AppDataFolder());
+    QFile shared(AppPaths::logFile());
+    QVERIFY(shared.open(QIODevice::WriteOnly));
+    shared.write("the other run's failure\r\n");
+    shared.close();
+    QLockFile otherRun(AppPaths::logFile() + QStringLiteral(".lock"));
+    QVERIFY(otherRun.tryLock(0));
+
+    FakeOfficeBackend backend(ProgressWording::Calc);
+    backend.failingNames = {QStringLiteral("b.xls")};
+    RecordingRunHost host;
+    host.backends.calc = &backend;
+    chooseFolder(host);
+    host.run->StartRun();
+    QTRY_VERIFY(completed(host));
+    QCOMPARE(readLog(), QStringLiteral("the other run's failure\r\n"));
+    const QString own = AppPaths::AppDataFolder() + QStringLiteral("/Tablevane-")
+        + QString::number(QCoreApplication::applicationPid()) + QStringLiteral(".log");
+    QCOMPARE(host.shell.editorOpened, QStringList{own});
+    QFile ownLog(own);
+    QVERIFY(ownLog.open(QIODevice::ReadOnly));
+    QCOMPARE(ownLog.readAll(), (m_documents->filePath(QStringLiteral("b.xls")) + QStringLiteral(" can`t process document\r\n")).toLocal8Bit());
+
+    // Once the other run has ended, the next run takes the shared log again.
+    otherRun.unlock();
+    host.run->StartRun();
+    QTRY_COMPARE(backend.calls.size(), 4);
+    QTRY_VERIFY(!host.run->runInProgress());
+    QVERIFY(readLog().endsWith(QStringLiteral("b.xls can`t process document\r\n")));
 }
 
 void TestRun::emptyOrZeroSheetNumberFailsEachDocument()
