@@ -71,6 +71,7 @@ void RunController::StartRun()
         m_state.Count = 1;
         m_state.WorkFolder = AppPaths::folderPart(path);
         m_state.Files = QStringList{QString(), AppPaths::fileNamePart(path)};
+        m_state.Undecodable.clear();
     }
     PauseOrResume();
 }
@@ -178,7 +179,9 @@ void RunController::RunStep(TWorkThread *caller)
         return;
     m_stepRunning = true;
     const QString path = AppPaths::joinPath(m_state.WorkFolder, m_state.fileAt(m_state.Position));
-    if (m_host.applyForAll())
+    if (m_state.Undecodable.contains(m_state.Position))
+        failDocument(path, m_host.officeChoice(), QStringLiteral("its name is not valid in the system's encoding"));
+    else if (m_host.applyForAll())
         runAllSheets(path);
     else
         runOneSheet(path);
@@ -219,7 +222,7 @@ void RunController::runOneSheet(const QString &path)
         bool ok = false;
         const int n = m_host.applySheetText().toInt(&ok);
         if (!ok || n <= 0)
-            failSheetNumber(path, office);
+            failDocument(path, office);
         else
             backend->formatDocument(path, office == 0 ? n : n - 1, m_state.Position, m_state.Count,
                                     m_host.formatJob(), m_host.backendHost());
@@ -227,10 +230,10 @@ void RunController::runOneSheet(const QString &path)
     m_host.processEvents();
 }
 
-void RunController::failSheetNumber(const QString &path, int office)
+void RunController::failDocument(const QString &path, int office, const QString &reason)
 {
-    // No sheet to work on: the document fails like any other, in its office's words.
-    const QString message = m_messages.text(46);
+    // The document fails like any other, in its office's words.
+    const QString message = reason.isEmpty() ? m_messages.text(46) : m_messages.text(46) + QStringLiteral(": ") + reason;
     if (m_host.logChecked()) {
         if (office == 0)
             WriteLogLine(RunLog::excelLineStart(path, QDateTime::currentDateTime()), RunLog::excelLineEnd(message));

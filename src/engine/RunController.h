@@ -68,7 +68,9 @@ private:
     void RunStep(TWorkThread *caller);
     void runAllSheets(const QString &path);
     void runOneSheet(const QString &path);
-    void failSheetNumber(const QString &path, int office);
+    // A document the step cannot hand to the back-end (no sheet number, a name no
+    // office can open) fails as the back-end would fail it.
+    void failDocument(const QString &path, int office, const QString &reason = QString());
     void EndRun();
     void makeFreshWorker();
     void openLogIfProblem();

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 // The headless batch: the same run without a window, reporting on the terminal.
 class TestBatch : public QObject
 {
@@ -25,6 +28,7 @@ private slots:
     void unusablePreferencesRefuseTheRun_data();
     void unusablePreferencesRefuseTheRun();
     void unusableSetFileRefusesTheRun();
+    void undecodableNamesFailAndEmptySheetsAreNamed();
 
 private:
     int runBatch(const QStringList &arguments);
@@ -248,6 +252,21 @@ void TestBatch::unusableSetFileRefusesTheRun()
              int(BatchRunner::NothingStarted));
     QVERIFY2(m_err.contains(QStringLiteral("holds none of the sections of a set file")), qPrintable(m_err));
     QVERIFY(m_calc->calls.isEmpty());
+}
+
+void TestBatch::undecodableNamesFailAndEmptySheetsAreNamed()
+{
+    makeDocuments({QStringLiteral("good.xls"), QStringLiteral("empty.xls")});
+    const int fd = ::open((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    m_calc->emptyNames = {QStringLiteral("empty.xls")};
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path()}), int(BatchRunner::SomeFailed));
+    QCOMPARE(m_calc->calls.size(), 2);
+    QVERIFY2(m_err.contains(m_documents->path() + QStringLiteral("/caf\\xE9.xls can`t process document")), qPrintable(m_err));
+    QVERIFY2(m_err.contains(QStringLiteral("empty.xls: nothing formatted")), qPrintable(m_err));
+    QVERIFY(m_out.contains(QStringLiteral("Complete 3 from 3")));
+    ::unlink((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData());   // Qt could not
 }
 
 QTEST_GUILESS_MAIN(TestBatch)

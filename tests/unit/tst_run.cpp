@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 // The run engine: Start, Pause/Resume, Stop, the steps, the end of a run, the log,
 // and the helpers the back-ends use.
 class TestRun : public QObject
@@ -111,13 +114,20 @@ void TestRun::listsOnlyExactExtension()
                 QStringLiteral("d.xls.bak"), QStringLiteral("\u00e4.xls"), QStringLiteral("a.xls"),
                 QStringLiteral(".hidden.xls"), QStringLiteral("a1.xls")});
     QVERIFY(QDir(m_documents->path()).mkdir(QStringLiteral("sub.xls")));
+    // A name in Latin-1, which UTF-8 cannot decode.
+    const int fd = ::open((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
     RunState state;
     FolderListing::ListFolderFiles(m_documents->path(), QStringLiteral("xls"), state);
-    // Case-insensitive by upper-case form: "." < digits < letters < "_" < A-umlaut.
+    // Case-insensitive by upper-case form: "." < digits < letters < "\" < "_" < A-umlaut.
     const QStringList expected{QStringLiteral(".hidden.xls"), QStringLiteral("a.xls"), QStringLiteral("a1.xls"),
-                               QStringLiteral("b.XLS"), QStringLiteral("C.xls"), QStringLiteral("_u.xls"),
-                               QStringLiteral("\u00e4.xls")};
+                               QStringLiteral("b.XLS"), QStringLiteral("C.xls"), QStringLiteral("caf\\xE9.xls"),
+                               QStringLiteral("_u.xls"), QStringLiteral("\u00e4.xls")};
     QCOMPARE(state.Files.mid(1), expected);
+    QCOMPARE(state.Undecodable, QSet<int>{6});
+    // Qt could not remove it with the folder.
+    ::unlink((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData());
     QCOMPARE(state.Count, expected.size());
     QCOMPARE(state.Files.constFirst(), QString());
     FolderListing::ListFolderFiles(m_documents->path(), QStringLiteral("ods"), state);
