@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -52,8 +53,18 @@ std::optional<QString> moveToTrash(const QString &path, QString *error)
     const QFileInfo existing(path);
     if (!existing.exists() && !existing.isSymLink())
         return std::nullopt;
+    // Qt makes the home trash only inside an existing data folder; without one (a new
+    // account) it files the document under the working folder instead.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     QString trashed;
     if (!QFile::moveToTrash(path, &trashed)) {
+        *error = QStringLiteral("%1 exists and cannot be moved to the trash").arg(path);
+        return std::nullopt;
+    }
+    if (QDir::isRelativePath(trashed)) {
+        // Not a trash at all: put the file back where it was and refuse the store.
+        const QString misplaced = QFileInfo(trashed).absoluteFilePath();
+        QFile::rename(misplaced, path);
         *error = QStringLiteral("%1 exists and cannot be moved to the trash").arg(path);
         return std::nullopt;
     }
