@@ -110,7 +110,7 @@ private slots:
     void wrapAndVerticalCentring();
     void rowHeightsAreFittedOnceBeforeTheStore();
     void headerCarriesFileNameAndOnePageNumber();
-    void headerWithoutChoicesIsEmptiedButOn();
+    void headerWithoutChoicesKeepsTheCentre();
     void bordersOnOffAndApa_data();
     void bordersOnOffAndApa();
     void apaAlignsColumnsByTheirSecondRow();
@@ -330,7 +330,10 @@ void TestCalcFormat::rowHeightsAreFittedOnceBeforeTheStore()
 void TestCalcFormat::headerCarriesFileNameAndOnePageNumber()
 {
     Run run;
-    run.office.addFile(XlsPath, table());
+    FakeCalcWorkbook book = table();
+    const FakeCalcHeaderPart own{FakeCalcHeaderPart::Kind::Text, QStringLiteral("Confidential")};
+    book.pageStyles[2].header.centre = {{FakeCalcHeaderPart::Kind::PageNumber, {}}, own};
+    run.office.addFile(XlsPath, book);
     run.job.set.FName = true;
     run.job.set.PageNumeration = true;
     run.format();
@@ -339,8 +342,8 @@ void TestCalcFormat::headerCarriesFileNameAndOnePageNumber()
     QVERIFY(style.headerIsOn);
     QVERIFY(style.headerIsShared);
     QCOMPARE(style.header.left, QStringLiteral("table.xls"));
-    QCOMPARE(style.header.centre.size(), 1);
-    QCOMPARE(style.header.pageNumberCount(), 1);
+    // The user's text stays; the one field ends the centre.
+    QCOMPARE(style.header.centre, (QList<FakeCalcHeaderPart>{own, {FakeCalcHeaderPart::Kind::PageNumber, {}}}));
 
     // The source's own name also when the result goes to another format.
     Run ods;
@@ -352,7 +355,7 @@ void TestCalcFormat::headerCarriesFileNameAndOnePageNumber()
     QCOMPARE(ods.stored(OdsPath).pageStyleOf().header.left, QStringLiteral("table.xls"));
 }
 
-void TestCalcFormat::headerWithoutChoicesIsEmptiedButOn()
+void TestCalcFormat::headerWithoutChoicesKeepsTheCentre()
 {
     Run run;
     FakeCalcWorkbook book = table();
@@ -366,7 +369,7 @@ void TestCalcFormat::headerWithoutChoicesIsEmptiedButOn()
     QVERIFY(style.headerIsOn);
     QVERIFY(style.headerIsShared);
     QCOMPARE(style.header.left, QString());
-    QVERIFY(style.header.centre.isEmpty());
+    QCOMPARE(style.header.centre, book.pageStyles[2].header.centre);
 }
 
 void TestCalcFormat::bordersOnOffAndApa_data()
@@ -1000,12 +1003,17 @@ void TestCalcFormat::misreadDocumentIsLeftUntouched()
         run.format();
         verifyFailed(run);
     }
-    Run ods;
-    FakeCalcWorkbook book = table(FakeCalcWorkbook::ods());
-    book.loadFilter = QStringLiteral("MS Excel 97");
-    ods.office.addFile(OdsPath, book);
-    ods.format(OdsPath);
-    verifyFailed(ods, OdsPath);
+    // Read whole in another real format: formatted as any other document.
+    for (const auto &[path, filterName] : {std::pair{XlsPath, QStringLiteral("HTML (StarCalc)")},
+                                           std::pair{OdsPath, QStringLiteral("MS Excel 97")}}) {
+        Run run;
+        FakeCalcWorkbook book = table();
+        book.loadFilter = filterName;
+        run.office.addFile(path, book);
+        run.job.saveAs.Extension = path == OdsPath ? 1 : 0;
+        run.format(path);
+        verifySucceeded(run);
+    }
 }
 
 void TestCalcFormat::failureWithoutLogStillMarksTheProblem()

@@ -4,6 +4,7 @@
 #include "CalcCellRange.h"
 #include "CalcDocument.h"
 #include "CalcError.h"
+#include "CalcFilterFamily.h"
 #include "CalcHeaderContent.h"
 #include "CalcPageStyle.h"
 #include "CalcPaths.h"
@@ -261,13 +262,14 @@ void CalcFormatter::pageStyle(CalcDocument &document, CalcSheet &sheet, const QS
     }
     style->setProperties(changes);
 
-    // The centre ends with exactly one page-number field, or empty, however often the
-    // document has been formatted before.
+    // The centre is the user's own text; page numbering makes it end with exactly one
+    // page-number field, however often the document has been formatted before.
     const std::unique_ptr<CalcHeaderContent> header = style->rightPageHeaderContent();
     header->setLeftText(set.FName ? CalcPaths::fileName(path) : QString());
-    header->setCentreText(QString());
-    if (set.PageNumeration)
-        header->insertCentrePageNumber();
+    if (set.PageNumeration) {
+        header->removeCentrePageNumbers();
+        header->appendCentrePageNumber();
+    }
     style->setRightPageHeaderContent(*header);
 }
 
@@ -352,8 +354,10 @@ void CalcFormatter::store(CalcDocument &document, const CalcStorePlan &plan, con
         moveAside(plan.targetPath);
     const StoreTarget::TempFiles officeTemps(QFileInfo(plan.targetPath).absolutePath());
     try {
-        if (plan.inPlace)
+        if (plan.inPlace && CalcFilterFamily::isExcelFilter(document.filterName()))
             document.store();
+        else if (plan.inPlace)   // an HTML table named .xls: the office cannot write HTML back as it read it
+            document.storeToUrl(plan.targetUrl, plan.args);
         else
             document.storeToUrl(plan.targetUrl, plan.args);
     } catch (...) {
