@@ -24,6 +24,10 @@ public:
     // Something the user should know that is no failure (a document left unformatted, a
     // file moved to the trash). The batch prints it; the window has the log for it.
     virtual void notice(const QString &) {}
+    // Between the sheets of one document: lets the window handle pending input (where
+    // Pause and Stop are seen), and tells whether the program is ending meanwhile.
+    virtual void processEvents() {}
+    virtual bool runEnding() const { return false; }
 
     virtual QueryResults &queryResults() = 0;
     virtual int maxScanColumns() const = 0;

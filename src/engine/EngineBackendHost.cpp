@@ -36,6 +36,16 @@ void EngineBackendHost::notice(const QString &text)
     m_run.notice(text);
 }
 
+void EngineBackendHost::processEvents()
+{
+    m_run.processEvents();
+}
+
+bool EngineBackendHost::runEnding() const
+{
+    return m_run.shuttingDown();
+}
+
 void EngineBackendHost::setProblemLogged()
 {
     m_run.setProblemLogged();

@@ -22,6 +22,8 @@ public:
     void writeLogLine(const QString &first, const QString &second) override;
     void setProblemLogged() override;
     void notice(const QString &text) override;
+    void processEvents() override;
+    bool runEnding() const override;
     void reportProgress(int position, int count, ProgressWording wording) override;
     QueryResults &queryResults() override;
     int maxScanColumns() const override;

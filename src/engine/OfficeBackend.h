@@ -18,6 +18,10 @@ public:
     // from 0 for Calc. Reports progress through the host before returning.
     virtual void formatDocument(const QString &path, int sheet, int position, int count,
                                 const FormatJob &job, BackendHost &host) = 0;
+    // "Apply for all sheets" in one opening of the document: formats every sheet and
+    // stores once, reporting progress after each sheet. False when this back-end does
+    // not offer it; the run then queries the sheets and formats them one by one.
+    virtual bool formatAllSheets(const QString &, int, int, const FormatJob &, BackendHost &) { return false; }
     // Sets SheetCount and SheetNames and refills the pattern sheet list.
     virtual void readSheetNames(const QString &path, BackendHost &host) = 0;
     // Reads the widths of the pattern sheet's first-row columns into PatternWidths.

@@ -140,6 +140,11 @@ void RunController::notice(const QString &text)
     m_host.notice(text);
 }
 
+void RunController::processEvents()
+{
+    m_host.processEvents();
+}
+
 void RunController::setProblemLogged()
 {
     m_state.ProblemLogged = true;
@@ -204,8 +209,22 @@ void RunController::runAllSheets(const QString &path)
     if (!backend)
         return;
     BackendHost &backendHost = m_host.backendHost();
+    if (backend->formatAllSheets(path, m_state.Position, m_state.Count, m_host.formatJob(), backendHost)) {
+        m_host.processEvents();
+        return;
+    }
+    // The query leaves the count alone when it cannot read the document; the count of
+    // an earlier document must not stand in for it.
+    QueryResults &results = backendHost.queryResults();
+    const int earlierCount = results.SheetCount;
+    results.SheetCount = -1;
     backend->readSheetNames(path, backendHost);
-    const int sheetCount = backendHost.queryResults().SheetCount;
+    const int sheetCount = results.SheetCount;
+    if (sheetCount < 0) {
+        results.SheetCount = earlierCount;
+        failDocument(path, office);
+        return;
+    }
     for (int sheet = 0; sheet < sheetCount && !m_shuttingDown; ++sheet) {
         // Excel counts sheets from 1, Calc from 0.
         const int argument = office == 0 ? sheet + 1 : sheet;

@@ -46,6 +46,8 @@ public:
     void ReportProgress(int position, int count, ProgressWording wording);
     void setProblemLogged();
     void notice(const QString &text);
+    // Lets the window handle pending input inside a step.
+    void processEvents();
 
     // The program is ending, mid-run or paused: every worker is told to end and a step
     // under way stops after its current call. Safe inside a step.

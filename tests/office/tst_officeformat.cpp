@@ -15,7 +15,10 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -102,7 +105,10 @@ private slots:
     void damagedXlsIsLeftByteIdenticalAndLogged();
     void readOnlyAndOpenDocumentsAreNotStoredOver();
     void emptySheetIsLeftAlone();
+    void everySheetKeepsItsFormattingInAnotherFormat_data();
     void everySheetKeepsItsFormattingInAnotherFormat();
+    void uofStoresEverySheetFormatted();
+    void damagedDocumentsFailOnceInAllSheetRuns();
     void queriesReadRealDocuments();
 
 private:
@@ -243,54 +249,124 @@ void TestOfficeFormat::formattingTwiceKeepsOnePageNumber()
     QCOMPARE(centre(), std::pair(text, 1));   // left as the document had it
 }
 
+void TestOfficeFormat::everySheetKeepsItsFormattingInAnotherFormat_data()
+{
+    QTest::addColumn<QString>("filterName");
+    QTest::addColumn<QString>("extension");
+    // What the office reads back of each format: .xls everything, the others a part.
+    QTest::addColumn<bool>("keepsAlignment");
+    QTest::addColumn<bool>("keepsBackground");
+    QTest::addColumn<bool>("keepsWeightAndHeader");
+    QTest::newRow("xls") << "MS Excel 97" << ".xls" << true << true << true;
+    // The office reads back only the first sheet's formatting of a .uos it wrote; the
+    // file itself is checked instead (uofStoresEverySheetFormatted).
+    QTest::newRow("excel 2003 xml") << "MS Excel 2003 XML" << ".xml" << true << false << false;
+
+}
+
 void TestOfficeFormat::everySheetKeepsItsFormattingInAnotherFormat()
 {
-    // Three sheets of an .xls stored as .ods, the second one empty: the run formats
-    // each in its own pass, as "Apply for all sheets" does.
-    const QString file = path(QStringLiteral("three sheets.xls"));
+    // Three sheets of an .xls, the second one empty, stored in another workbook format
+    // with "Apply for all sheets": opened once, every filled sheet formatted.
+    QFETCH(QString, filterName);
+    QFETCH(QString, extension);
+    QFETCH(bool, keepsAlignment);
+    QFETCH(bool, keepsBackground);
+    QFETCH(bool, keepsWeightAndHeader);
+    const QString file = path(QStringLiteral("three sheets.ods"));
     OfficeDocuments::make(*m_office, file,
                           {OfficeDocuments::table(QStringLiteral("First"), 4), {QStringLiteral("Empty"), {}},
                            OfficeDocuments::table(QStringLiteral("Third"), 4)},
-                          QStringLiteral("MS Excel 97"));
+                          QStringLiteral("calc8"));
     const QByteArray source = hashOf(file);
     FormatJob job = everyChoice();
     job.saveAs.SaveAs = 3;
-    job.saveAs.calcFilter = CalcFilter{QStringLiteral("calc8"), QString(), QStringLiteral(".ods")};
+    job.saveAs.calcFilter = CalcFilter{filterName, QString(), extension};
     job.set.ApplyForAll = true;
     CalcBackend backend(*m_office);
     RecordingBackendHost host;
-    for (int sheet = 0; sheet < 3; ++sheet)
-        backend.formatDocument(file, sheet, 1, 1, job, host);
+    QVERIFY(backend.formatAllSheets(file, 1, 1, job, host));
     QVERIFY(!host.problemLogged);
+    QCOMPARE(host.progress.size(), 3);
     QCOMPARE(hashOf(file), source);
 
-    Reopened doc(*m_office, path(QStringLiteral("three sheets.ods")));
+    const QString result = path(QStringLiteral("three sheets") + extension);
+    Reopened doc(*m_office, result);
     QVERIFY(doc.document);
     QCOMPARE(doc.document->sheetCount(), 3);
     for (const int sheet : {0, 2}) {
         const std::unique_ptr<CalcSheet> formatted = doc.document->sheet(sheet);
         const CalcCellProperties top = formatted->cellRangeByName(QStringLiteral("B1"))->properties();
-        QVERIFY2(top.CharWeight.value_or(0) >= 150, qPrintable(QString::number(sheet)));
-        QCOMPARE(top.HoriJustify, std::optional<int>(CalcCellProperties::HoriCentre));
-        QCOMPARE(formatted->cellRangeByName(QStringLiteral("B2"))->properties().CellBackColor,
-                 std::optional<qint32>(0x00CCFF));
-        const std::unique_ptr<CalcPageStyle> style = doc.document->pageStyle(formatted->pageStyleName());
-        QCOMPARE(style->rightPageHeaderContent()->leftText(), QStringLiteral("three sheets.xls"));
-        QCOMPARE(style->rightPageHeaderContent()->centrePageNumberCount(), 1);
+        if (keepsAlignment)
+            QCOMPARE(top.HoriJustify, std::optional<int>(CalcCellProperties::HoriCentre));
+        if (keepsWeightAndHeader)
+            QVERIFY2(top.CharWeight.value_or(0) >= 150, qPrintable(QString::number(sheet)));
+        if (keepsBackground)
+            QCOMPARE(formatted->cellRangeByName(QStringLiteral("B2"))->properties().CellBackColor,
+                     std::optional<qint32>(0x00CCFF));
+        if (keepsWeightAndHeader) {
+            const std::unique_ptr<CalcPageStyle> style = doc.document->pageStyle(formatted->pageStyleName());
+            QCOMPARE(style->rightPageHeaderContent()->leftText(), QStringLiteral("three sheets.ods"));
+            QCOMPARE(style->rightPageHeaderContent()->centrePageNumberCount(), 1);
+        }
     }
+    QFile::remove(result);
+}
 
-    // A new run starts from the source again: a mark left in the result's empty sheet
-    // is gone after it.
-    const QString result = path(QStringLiteral("three sheets.ods"));
-    {
-        Reopened marked(*m_office, result);
-        marked.document->sheet(1)->setColumnWidths(0, {4321});
-        marked.document->store();
-    }
-    for (int sheet = 0; sheet < 3; ++sheet)
-        backend.formatDocument(file, sheet, 1, 1, job, host);
-    Reopened again(*m_office, result);
-    QVERIFY(again.document->sheet(1)->columnWidths(0, 1).value(0) != 4321);
+void TestOfficeFormat::uofStoresEverySheetFormatted()
+{
+    const QString file = path(QStringLiteral("uof sheets.ods"));
+    OfficeDocuments::make(*m_office, file,
+                          {OfficeDocuments::table(QStringLiteral("First"), 4), OfficeDocuments::table(QStringLiteral("Second"), 4)},
+                          QStringLiteral("calc8"));
+    FormatJob job = everyChoice();
+    job.saveAs.SaveAs = 20;
+    job.saveAs.calcFilter = CalcFilter{QStringLiteral("UOF spreadsheet"), QString(), QStringLiteral(".uos")};
+    job.set.ApplyForAll = true;
+    RecordingBackendHost host;
+    CalcBackend(*m_office).formatAllSheets(file, 1, 1, job, host);
+    QVERIFY(!host.problemLogged);
+    QFile uof(path(QStringLiteral("uof sheets.uos")));
+    QVERIFY(uof.open(QIODevice::ReadOnly));
+    // Each worksheet element of the XML, with the cell styles its cells refer to: both
+    // sheets use the formatted styles, not the default one.
+    const QString xml = QString::fromUtf8(uof.readAll());
+    const QStringList sheets = xml.split(QStringLiteral("<\u8868:\u5de5\u4f5c\u8868 "), Qt::SkipEmptyParts).mid(1);
+    QCOMPARE(sheets.size(), 2);
+    static const QRegularExpression cellStyle(QStringLiteral("\u8868:\u5f0f\u6837\u5f15\u7528=\"(ce\\d+)\""));
+    auto styles = [](const QString &sheet) {
+        QSet<QString> found;
+        for (const QRegularExpressionMatch &match : cellStyle.globalMatch(sheet))
+            found.insert(match.captured(1));
+        return found;
+    };
+    QVERIFY(!styles(sheets.at(0)).isEmpty());
+    QCOMPARE(styles(sheets.at(1)), styles(sheets.at(0)));
+}
+
+void TestOfficeFormat::damagedDocumentsFailOnceInAllSheetRuns()
+{
+    // Good, damaged, good: the damaged one is one failure, the sheet count of the good
+    // one before it never stands in for its own.
+    const QString good = make(QStringLiteral("all good.xls"));
+    const QString damaged = path(QStringLiteral("all damaged.xls"));
+    QFile in(good);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QFile out(damaged);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(in.read(in.size() / 2));
+    out.close();
+    const QByteArray before = hashOf(damaged);
+    FormatJob job = everyChoice();
+    job.set.ApplyForAll = true;
+    CalcBackend backend(*m_office);
+    RecordingBackendHost host;
+    for (const QString &document : {good, damaged, good})
+        backend.formatAllSheets(document, 1, 3, job, host);
+    QCOMPARE(host.logLines.size(), 1);
+    QCOMPARE(host.logLines.first().first, damaged);
+    QCOMPARE(host.progress.size(), 3);
+    QCOMPARE(hashOf(damaged), before);
 }
 
 void TestOfficeFormat::apaStyleOnARealSheet()

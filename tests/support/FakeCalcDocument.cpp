@@ -72,6 +72,19 @@ std::unique_ptr<CalcPageStyle> FakeCalcDocument::pageStyle(const QString &name)
     return std::make_unique<FakeCalcPageStyle>(*this, name);
 }
 
+QString FakeCalcDocument::copyPageStyle(const QString &name)
+{
+    FakeCalcWorkbook &workbook = book(QStringLiteral("copyPageStyle"));
+    const FakeCalcPageStyleData *original = workbook.pageStyle(name);
+    if (!original)
+        throw CalcError(QStringLiteral("no page style ") + name);
+    FakeCalcPageStyleData copy = *original;
+    for (int n = 2; workbook.pageStyle(copy.name = QStringLiteral("%1 (%2)").arg(name).arg(n)); ++n) {
+    }
+    workbook.pageStyles.append(copy);
+    return copy.name;
+}
+
 void FakeCalcDocument::setRowHeightsLocked(bool locked)
 {
     book(QStringLiteral("setRowHeightsLocked")).rowHeightsLocked = locked;

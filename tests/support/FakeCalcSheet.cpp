@@ -42,6 +42,11 @@ QString FakeCalcSheet::pageStyleName()
     return data(QStringLiteral("pageStyleName")).pageStyle;
 }
 
+void FakeCalcSheet::setPageStyleName(const QString &name)
+{
+    data(QStringLiteral("setPageStyleName")).pageStyle = name;
+}
+
 CalcCell FakeCalcSheet::cell(int column, int row)
 {
     const FakeCalcCellData cell = data(QStringLiteral("cell")).cell(column, row);

@@ -16,6 +16,7 @@ public:
 
     QString name() override;
     QString pageStyleName() override;
+    void setPageStyleName(const QString &name) override;
     CalcCell cell(int column, int row) override;
     QVector<CalcCellContent> contents(const CalcRangeAddress &range) override;
     QVector<CalcCellType> cellTypes(const CalcRangeAddress &range) override;

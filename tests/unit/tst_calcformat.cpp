@@ -1,7 +1,6 @@
 #include "CalcPaths.h"
 #include "FakeCalcOffice.h"
 #include "FakeCalcSheet.h"
-#include "CalcSheetPasses.h"
 #include "FormatDocumentCalc.h"
 #include "FormatJob.h"
 #include "RecordingBackendHost.h"
@@ -145,8 +144,9 @@ private slots:
     void filesOnDiskAreRespected_data();
     void filesOnDiskAreRespected();
     void brokenStoreLeavesNoOfficeTempFile();
-    void sheetPassesOpenTheEarlierResult_data();
-    void sheetPassesOpenTheEarlierResult();
+    void allSheetsInOneOpening_data();
+    void allSheetsInOneOpening();
+    void oneSheetNeverChangesAnother();
 };
 
 void TestCalcFormat::initTestCase()
@@ -1052,49 +1052,80 @@ void TestCalcFormat::progressUsesTheCalcWording()
 }
 
 QTEST_GUILESS_MAIN(TestCalcFormat)
-void TestCalcFormat::sheetPassesOpenTheEarlierResult_data()
+void TestCalcFormat::allSheetsInOneOpening_data()
 {
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("filterName");
-    QTest::addColumn<QString>("fileExtension");
-    QTest::addColumn<bool>("applyForAll");
-    // Per pass over sheets 0, 1, 2 of XlsPath: whether it stored, and what it opened.
-    QTest::addColumn<QList<bool>>("stored");
-    QTest::addColumn<QStringList>("opened");
-
-    QTest::newRow("xls to ods") << 3 << "calc8" << ".ods" << true << QList<bool>{true, true, true}
-                                << QStringList{XlsPath, OdsPath, OdsPath};
-    QTest::newRow("first sheet empty") << 3 << "calc8" << ".ods" << true << QList<bool>{false, true, true}
-                                       << QStringList{XlsPath, XlsPath, OdsPath};
-    QTest::newRow("in place") << 7 << "MS Excel 97/2000/XP" << ".xls" << true << QList<bool>{true, true, true}
-                              << QStringList{XlsPath, XlsPath, XlsPath};
-    QTest::newRow("one-sheet format") << 16 << "Text - txt - csv (StarCalc)" << ".csv" << true
-                                      << QList<bool>{true, true, true} << QStringList{XlsPath, XlsPath, XlsPath};
-    QTest::newRow("one sheet chosen") << 3 << "calc8" << ".ods" << false << QList<bool>{true, true, true}
-                                      << QStringList{XlsPath, XlsPath, XlsPath};
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("three sheets, one empty") << false;
+    QTest::newRow("damaged") << true;
 }
 
-void TestCalcFormat::sheetPassesOpenTheEarlierResult()
+void TestCalcFormat::allSheetsInOneOpening()
 {
-    QFETCH(int, entry);
-    QFETCH(QString, filterName);
-    QFETCH(QString, fileExtension);
-    QFETCH(bool, applyForAll);
-    QFETCH(QList<bool>, stored);
-    QFETCH(QStringList, opened);
-    FormatJob job = defaultJob();
-    job.saveAs.SaveAs = entry;
-    job.saveAs.calcFilter = filter(filterName, fileExtension);
-    job.set.ApplyForAll = applyForAll;
-    CalcSheetPasses passes;
-    for (int sheet = 0; sheet < 3; ++sheet) {
-        QCOMPARE(passes.fileToOpen(XlsPath, sheet, job), opened.at(sheet));
-        passes.passEnded(stored.at(sheet));
+    QFETCH(bool, damaged);
+    Run run;
+    FakeCalcWorkbook book = table(FakeCalcWorkbook::xls({QStringLiteral("One"), QStringLiteral("Empty"), QStringLiteral("Three")}));
+    book.sheet(2).fill({{QStringLiteral("x"), QStringLiteral("y")}, {1, 2}});
+    if (damaged)
+        book.loadFilter.clear();   // the office reads nothing
+    run.office.addFile(XlsPath, book);
+    run.job.set.ApplyForAll = true;
+    run.job.set.WordWrap = true;
+    run.job.saveAs.SaveAs = 3;
+    run.job.saveAs.calcFilter = filter(QStringLiteral("calc8"), QStringLiteral(".ods"));
+    run.host.results.SheetCount = 50;   // an earlier document's
+    FormatAllSheetsCalc(run.office, XlsPath, 2, 4, run.job, run.host);
+    verifyReleased(run.office);
+    if (damaged) {
+        verifyFailed(run);
+        QCOMPARE(run.host.results.SheetCount, 50);
+        return;
     }
-    // The next document, and the same one in a new run, start from their source.
-    QCOMPARE(passes.fileToOpen(OtherXlsPath, 0, job), OtherXlsPath);
-    passes.passEnded(true);
-    QCOMPARE(passes.fileToOpen(XlsPath, 0, job), XlsPath);
+    QCOMPARE(run.office.loadedUrls.size(), 1);
+    QCOMPARE(run.office.stores.size(), 1);
+    QVERIFY(!run.host.problemLogged);
+    QCOMPARE(run.host.progress.size(), 3);   // one per sheet, as sheet-by-sheet runs showed
+    QCOMPARE(run.host.results.SheetCount, 3);
+    QCOMPARE(run.host.sheetNumberItems, (QStringList{"1", "2", "3"}));
+    QCOMPARE(run.host.notices.size(), 1);
+    QVERIFY(run.host.notices.first().endsWith(QStringLiteral("sheet 2 is empty")));
+    const FakeCalcWorkbook stored = run.stored(OdsPath);
+    QVERIFY(stored.sheet(0).format(1, 1).wrap);
+    QVERIFY(stored.sheet(2).format(1, 1).wrap);
+    QVERIFY(!stored.sheet(1).format(0, 0).wrap);
+}
+
+void TestCalcFormat::oneSheetNeverChangesAnother()
+{
+    // Three sheets of an .ods share "Default": sheet 2 formatted landscape gets a copy.
+    Run run;
+    FakeCalcWorkbook book = table(FakeCalcWorkbook::ods({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+    book.sheet(1).fill({{1, 2}, {3, 4}});
+    run.office.addFile(OdsPath, book);
+    run.job.saveAs.Extension = 1;
+    run.job.saveAs.SaveAs = 3;
+    run.job.saveAs.calcFilter = filter(QStringLiteral("calc8"), QStringLiteral(".ods"));
+    run.job.set.Orientation = 1;
+    run.job.set.PageNumeration = true;
+    run.format(OdsPath, 1);
+    verifySucceeded(run);
+    FakeCalcWorkbook stored = run.stored(OdsPath);
+    QCOMPARE(stored.sheet(0).pageStyle, QStringLiteral("Default"));
+    QCOMPARE(stored.sheet(2).pageStyle, QStringLiteral("Default"));
+    QVERIFY(!stored.pageStyleOf(0).isLandscape);
+    QCOMPARE(stored.pageStyleOf(0).header.pageNumberCount(), 0);
+    QCOMPARE(stored.sheet(1).pageStyle, QStringLiteral("Default (2)"));
+    QVERIFY(stored.pageStyleOf(1).isLandscape);
+
+    // Every sheet formatted: they keep sharing their style, no copy is made.
+    Run all;
+    book.sheet(2).fill({{1, 2}});
+    all.office.addFile(OdsPath, book);
+    all.job = run.job;
+    FormatAllSheetsCalc(all.office, OdsPath, 1, 1, all.job, all.host);
+    stored = all.stored(OdsPath);
+    QCOMPARE(stored.pageStyles.size(), book.pageStyles.size());
+    for (int sheet = 0; sheet < 3; ++sheet)
+        QVERIFY(stored.pageStyleOf(sheet).isLandscape);
 }
 
 #include "tst_calcformat.moc"

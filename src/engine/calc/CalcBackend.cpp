@@ -11,8 +11,14 @@ CalcBackend::CalcBackend(CalcOffice &office)
 void CalcBackend::formatDocument(const QString &path, int sheet, int position, int count,
                                  const FormatJob &job, BackendHost &host)
 {
-    const QString openPath = m_passes.fileToOpen(path, sheet, job);
-    m_passes.passEnded(FormatDocumentCalc(m_office, path, sheet, position, count, job, host, openPath));
+    FormatDocumentCalc(m_office, path, sheet, position, count, job, host);
+}
+
+bool CalcBackend::formatAllSheets(const QString &path, int position, int count, const FormatJob &job,
+                                  BackendHost &host)
+{
+    FormatAllSheetsCalc(m_office, path, position, count, job, host);
+    return true;
 }
 
 void CalcBackend::readSheetNames(const QString &path, BackendHost &host)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CalcSheetPasses.h"
 #include "OfficeBackend.h"
 
 class CalcOffice;
@@ -15,6 +14,8 @@ public:
     // sheet is the 0-based sheet index.
     void formatDocument(const QString &path, int sheet, int position, int count,
                         const FormatJob &job, BackendHost &host) override;
+    bool formatAllSheets(const QString &path, int position, int count, const FormatJob &job,
+                         BackendHost &host) override;
     void readSheetNames(const QString &path, BackendHost &host) override;
     // sheet is the 0-based sheet index.
     void readPatternWidths(const QString &path, int sheet, BackendHost &host) override;
@@ -23,5 +24,4 @@ public:
 
 private:
     CalcOffice &m_office;
-    CalcSheetPasses m_passes;
 };

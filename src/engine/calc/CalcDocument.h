@@ -29,6 +29,9 @@ public:
     virtual int pageStyleCount() = 0;
     virtual std::unique_ptr<CalcPageStyle> pageStyle(int index) = 0;
     virtual std::unique_ptr<CalcPageStyle> pageStyle(const QString &name) = 0;
+    // A new page style with every property of the named one (header contents included)
+    // under a name no style has yet; returns that name.
+    virtual QString copyPageStyle(const QString &name) = 0;
 
     // While locked, formatting calls leave row heights alone; every call would otherwise
     // fit the heights of all rows it touches to their contents, which on a long sheet

@@ -7,6 +7,7 @@
 #include "CalcFilterFamily.h"
 #include "CalcHeaderContent.h"
 #include "CalcPageStyle.h"
+#include "CalcPageStyleSharing.h"
 #include "CalcPaths.h"
 #include "CalcRangeScan.h"
 #include "CalcSession.h"
@@ -19,10 +20,12 @@
 #include <QFileInfo>
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QVector>
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -86,8 +89,7 @@ CalcFormatter::CalcFormatter(const FormatJob &job, BackendHost &host)
 {
 }
 
-bool CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int sheetIndex,
-                                   const QString &openPath)
+CalcFormatter::Outcome CalcFormatter::formatSheets(CalcOffice &office, const QString &path, const Pass &pass)
 {
     const CalcStorePlan plan = CalcStorePlan::make(path, m_job.saveAs);
     // Checked before the office opens it: a document that will not be stored is not
@@ -97,19 +99,62 @@ bool CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int 
             throw CalcRefusal(*refusal);
     }
     CalcSession session(office);
-    CalcDocument &document = session.open(openPath);
-    std::unique_ptr<CalcSheet> sheet = document.sheet(sheetIndex);
-    const std::optional<Range> range = findRange(*sheet);
-    if (!range)
-        return false;   // an empty A1: nothing to format, nothing stored
+    CalcDocument &document = session.open(path);
+    QList<int> indexes;
+    if (pass.sheet) {
+        indexes.append(*pass.sheet);
+    } else {
+        const QStringList names = document.sheetNames();
+        if (pass.opened)
+            pass.opened(names);
+        for (int index = 0; index < names.size(); ++index)
+            indexes.append(index);
+    }
+
+    // Every range is found first: which sheets get formatted decides whether a page
+    // style is shared with a sheet left alone.
+    struct Target
+    {
+        int index = 0;
+        std::unique_ptr<CalcSheet> sheet;
+        std::optional<Range> range;
+    };
+    std::vector<Target> targets;
+    QSet<int> formatted;
+    for (const int index : std::as_const(indexes)) {
+        Target target{index, document.sheet(index), std::nullopt};
+        target.range = findRange(*target.sheet);
+        if (target.range)
+            formatted.insert(index);
+        targets.push_back(std::move(target));
+    }
+
+    Outcome outcome;
+    CalcPageStyleSharing styles(document, formatted);
     // Row heights are fitted once at the end instead of after every call.
-    document.setRowHeightsLocked(true);
-    formatRange(document, *sheet, *range, path);
+    if (!formatted.isEmpty())
+        document.setRowHeightsLocked(true);
+    for (const Target &target : targets) {
+        if (target.range)
+            formatRange(document, *target.sheet, *target.range, path, styles);
+        else
+            outcome.emptySheets.append(target.index);
+        if (pass.sheetDone && !pass.sheetDone(target.index))
+            return outcome;   // the program is ending: the document stays as it was
+    }
+    if (formatted.isEmpty())
+        return outcome;   // only empty A1s: nothing to format, nothing stored
     document.setRowHeightsLocked(false);
-    const int lastRow = std::max(range->B, range->T + 1);   // the right column may reach below B
-    sheet->cellRangeByName(range->name(range->L, range->T, range->R, lastRow))->fitRowHeights();
-    store(document, plan, path, openPath);
-    return true;
+    for (const Target &target : targets) {
+        if (!target.range)
+            continue;
+        const Range &range = *target.range;
+        const int lastRow = std::max(range.B, range.T + 1);   // the right column may reach below B
+        target.sheet->cellRangeByName(range.name(range.L, range.T, range.R, lastRow))->fitRowHeights();
+    }
+    store(document, plan, path);
+    outcome.stored = true;
+    return outcome;
 }
 
 std::optional<CalcFormatter::Range> CalcFormatter::findRange(CalcSheet &sheet) const
@@ -142,7 +187,7 @@ std::optional<CalcFormatter::Range> CalcFormatter::findRange(CalcSheet &sheet) c
 }
 
 void CalcFormatter::formatRange(CalcDocument &document, CalcSheet &sheet, const Range &range,
-                                const QString &path)
+                                const QString &path, CalcPageStyleSharing &styles)
 {
     const FormatSet &set = m_job.set;
     const std::unique_ptr<CalcCellRange> whole =
@@ -166,7 +211,7 @@ void CalcFormatter::formatRange(CalcDocument &document, CalcSheet &sheet, const 
     top.HoriJustify = set.BoldTopLine ? CalcCellProperties::HoriCentre : CalcCellProperties::HoriLeft;
     sheet.cellRangeByName(range.name(range.L, range.T, range.R, range.T))->setProperties(top);
 
-    pageStyle(document, sheet, path);
+    pageStyle(document, sheet, path, styles);
 
     leftColumn->setProperties(weightOnly(weight(set.BoldLeftFirst)));
     rightColumn->setProperties(weightOnly(weight(set.BoldLastRight)));
@@ -237,10 +282,11 @@ void CalcFormatter::boldCorners(CalcSheet &sheet, const Range &range)
         sheet.setPropertiesOnRanges(corners, weightOnly(CalcCellProperties::WeightBold));
 }
 
-void CalcFormatter::pageStyle(CalcDocument &document, CalcSheet &sheet, const QString &path)
+void CalcFormatter::pageStyle(CalcDocument &document, CalcSheet &sheet, const QString &path,
+                              CalcPageStyleSharing &styles)
 {
     const FormatSet &set = m_job.set;
-    const std::unique_ptr<CalcPageStyle> style = document.pageStyle(sheet.pageStyleName());
+    const std::unique_ptr<CalcPageStyle> style = document.pageStyle(styles.styleToFormat(sheet));
     CalcPageStyleProperties changes;
     if (set.Orientation == Portrait || set.Orientation == Landscape) {
         const CalcPageStyleProperties now = style->properties();
@@ -345,12 +391,11 @@ void CalcFormatter::columnWidths(CalcSheet &sheet, const Range &range)
         sheet.setColumnWidths(range.left - 1, m_job.patternWidths.mid(1, count));
 }
 
-void CalcFormatter::store(CalcDocument &document, const CalcStorePlan &plan, const QString &path,
-                          const QString &openPath)
+void CalcFormatter::store(CalcDocument &document, const CalcStorePlan &plan, const QString &path)
 {
     // Another file of the target's name (X.ods beside X.xls) is the user's own work:
     // it goes to the trash rather than under the result.
-    if (!plan.overwrites(path) && plan.targetPath != openPath)
+    if (!plan.overwrites(path))
         moveAside(plan.targetPath);
     const StoreTarget::TempFiles officeTemps(QFileInfo(plan.targetPath).absolutePath());
     try {

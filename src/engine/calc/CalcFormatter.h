@@ -3,8 +3,11 @@
 #include "CalcCellProperties.h"
 #include "CalcTableBorder.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -12,6 +15,7 @@ class BackendHost;
 class CalcCellRange;
 class CalcDocument;
 class CalcOffice;
+class CalcPageStyleSharing;
 class CalcSheet;
 struct CalcStorePlan;
 struct FormatJob;
@@ -24,9 +28,25 @@ class CalcFormatter
 public:
     CalcFormatter(const FormatJob &job, BackendHost &host);
 
-    // Opens openPath (usually path itself); true when the result was stored, false when
-    // the sheet's empty A1 left nothing to format.
-    bool formatDocument(CalcOffice &office, const QString &path, int sheetIndex, const QString &openPath);
+    // Which sheets a call formats, and what it tells its caller on the way.
+    struct Pass
+    {
+        std::optional<int> sheet;   // one sheet (0-based); every sheet when empty
+        // Every sheet: the document's sheet names, once it is open.
+        std::function<void(const QStringList &names)> opened;
+        // Every sheet: after each sheet, formatted or left alone; false abandons the
+        // document unstored.
+        std::function<bool(int sheet)> sheetDone;
+    };
+    struct Outcome
+    {
+        bool stored = false;
+        QList<int> emptySheets;   // left alone: their A1 is empty
+    };
+
+    // Opens the document once, formats the sheets of the pass and stores it once, when
+    // at least one sheet was formatted.
+    Outcome formatSheets(CalcOffice &office, const QString &path, const Pass &pass);
 
     // The range to format: column letters and numbers, 1-based rows, and the counts
     // of the automatic scan (0 when the range was given by hand).
@@ -49,16 +69,16 @@ public:
     std::optional<Range> findRange(CalcSheet &sheet) const;
 
 private:
-    void formatRange(CalcDocument &document, CalcSheet &sheet, const Range &range,
-                     const QString &path);
+    void formatRange(CalcDocument &document, CalcSheet &sheet, const Range &range, const QString &path,
+                     CalcPageStyleSharing &styles);
     CalcCellProperties wholeRangeProperties() const;
     CalcTableBorder borders(CalcTableBorder border) const;
     void boldCorners(CalcSheet &sheet, const Range &range);
-    void pageStyle(CalcDocument &document, CalcSheet &sheet, const QString &path);
+    void pageStyle(CalcDocument &document, CalcSheet &sheet, const QString &path, CalcPageStyleSharing &styles);
     void apaAlignment(CalcSheet &sheet, const Range &range);
     void interleave(CalcSheet &sheet, const Range &range);
     void columnWidths(CalcSheet &sheet, const Range &range);
-    void store(CalcDocument &document, const CalcStorePlan &plan, const QString &path, const QString &openPath);
+    void store(CalcDocument &document, const CalcStorePlan &plan, const QString &path);
     void moveAside(const QString &target);
 
     int fontHeight() const;

@@ -22,6 +22,7 @@ public:
     virtual QString name() = 0;
     // The name of the sheet's own page style.
     virtual QString pageStyleName() = 0;
+    virtual void setPageStyleName(const QString &name) = 0;
 
     // GetCellByPosition, 0-based.
     virtual CalcCell cell(int column, int row) = 0;

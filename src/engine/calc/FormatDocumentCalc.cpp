@@ -1,10 +1,11 @@
 #include "FormatDocumentCalc.h"
 
 #include "BackendHost.h"
+#include "CalcError.h"
 #include "CalcFormatter.h"
 #include "CalcLog.h"
-#include "CalcError.h"
 #include "FormatJob.h"
+#include "QueryResults.h"
 #include "TextLimits.h"
 
 namespace {
@@ -23,17 +24,19 @@ void reportFailure(const QString &path, const QString &why, const FormatJob &job
     host.setProblemLogged();
 }
 
-} // namespace
-
-bool FormatDocumentCalc(CalcOffice &office, const QString &path, int sheetIndex, int position,
-                        int count, const FormatJob &job, BackendHost &host, const QString &openPath)
+void noteEmptySheets(const QString &path, const CalcFormatter::Outcome &outcome, BackendHost &host)
 {
-    bool stored = false;
+    for (const int sheet : outcome.emptySheets)
+        host.notice(QStringLiteral("%1: nothing formatted, cell A1 of sheet %2 is empty").arg(path).arg(sheet + 1));
+}
+
+// Runs the formatter's pass; false when the document failed (then logged).
+bool formatCaught(CalcOffice &office, const QString &path, const CalcFormatter::Pass &pass, const FormatJob &job,
+                  BackendHost &host)
+{
     try {
-        stored = CalcFormatter(job, host).formatDocument(office, path, sheetIndex,
-                                                         openPath.isEmpty() ? path : openPath);
-        if (!stored)
-            host.notice(QStringLiteral("%1: nothing formatted, cell A1 of sheet %2 is empty").arg(path).arg(sheetIndex + 1));
+        noteEmptySheets(path, CalcFormatter(job, host).formatSheets(office, path, pass), host);
+        return true;
     } catch (const CalcRefusal &e) {
         reportFailure(path, e.message(), job, host, TextLimits::clip(e.message()));
     } catch (const std::exception &e) {
@@ -41,6 +44,35 @@ bool FormatDocumentCalc(CalcOffice &office, const QString &path, int sheetIndex,
     } catch (...) {
         reportFailure(path, QStringLiteral("unknown failure"), job, host);
     }
+    return false;
+}
+
+} // namespace
+
+void FormatDocumentCalc(CalcOffice &office, const QString &path, int sheetIndex, int position, int count,
+                        const FormatJob &job, BackendHost &host)
+{
+    CalcFormatter::Pass pass;
+    pass.sheet = sheetIndex;
+    formatCaught(office, path, pass, job, host);
     host.reportProgress(position, count, ProgressWording::Calc);
-    return stored;
+}
+
+void FormatAllSheetsCalc(CalcOffice &office, const QString &path, int position, int count, const FormatJob &job,
+                         BackendHost &host)
+{
+    CalcFormatter::Pass pass;
+    pass.opened = [&](const QStringList &names) {
+        QueryResults &results = host.queryResults();
+        results.SheetCount = int(names.size());
+        results.SheetNames = names;
+        host.setSheetNumberItems(results.SheetCount);
+    };
+    pass.sheetDone = [&](int) {
+        host.reportProgress(position, count, ProgressWording::Calc);
+        host.processEvents();
+        return !host.runEnding();
+    };
+    if (!formatCaught(office, path, pass, job, host))
+        host.reportProgress(position, count, ProgressWording::Calc);
 }

@@ -5,8 +5,11 @@
 #include "UnoSheet.h"
 #include "UnoValues.h"
 
+#include <com/sun/star/beans/PropertyAttribute.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/beans/XPropertySetInfo.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNameContainer.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
@@ -109,6 +112,36 @@ std::unique_ptr<CalcPageStyle> UnoDocument::pageStyle(int index)
         const uno::Reference<container::XIndexAccess> byIndex(pageStyles(), uno::UNO_QUERY_THROW);
         const uno::Reference<style::XStyle> style(byIndex->getByIndex(index), uno::UNO_QUERY_THROW);
         return std::make_unique<UnoPageStyle>(*this, style);
+    });
+}
+
+QString UnoDocument::copyPageStyle(const QString &name)
+{
+    return guarded("copying a page style", [&] {
+        const uno::Reference<beans::XPropertySet> original(pageStyles()->getByName(UnoValues::toOUString(name)),
+                                                           uno::UNO_QUERY_THROW);
+        OUString copyName;
+        for (int n = 2;; ++n) {
+            copyName = UnoValues::toOUString(name) + " (" + OUString::number(n) + ")";
+            if (!pageStyles()->hasByName(copyName))
+                break;
+        }
+        const uno::Reference<beans::XPropertySet> copy(factory()->createInstance("com.sun.star.style.PageStyle"),
+                                                       uno::UNO_QUERY_THROW);
+        // A style takes most properties only once it belongs to the document.
+        uno::Reference<container::XNameContainer>(pageStyles(), uno::UNO_QUERY_THROW)
+            ->insertByName(copyName, uno::Any(copy));
+        const uno::Sequence<beans::Property> properties = original->getPropertySetInfo()->getProperties();
+        for (const beans::Property &property : properties) {
+            if (property.Attributes & beans::PropertyAttribute::READONLY)
+                continue;
+            try {
+                copy->setPropertyValue(property.Name, original->getPropertyValue(property.Name));
+            } catch (const uno::Exception &) {
+                // Properties a new style refuses (its name, links of the original) stay as they are.
+            }
+        }
+        return UnoValues::toQString(copyName);
     });
 }
 

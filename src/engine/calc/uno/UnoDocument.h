@@ -23,6 +23,7 @@ public:
     int pageStyleCount() override;
     std::unique_ptr<CalcPageStyle> pageStyle(int index) override;
     std::unique_ptr<CalcPageStyle> pageStyle(const QString &name) override;
+    QString copyPageStyle(const QString &name) override;
     void setRowHeightsLocked(bool locked) override;
     void storeToUrl(const QString &url, const CalcFilterArgs &args) override;
     void store() override;

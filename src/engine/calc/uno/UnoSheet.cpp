@@ -70,6 +70,14 @@ QString UnoSheet::name()
     });
 }
 
+void UnoSheet::setPageStyleName(const QString &name)
+{
+    guarded("setting the sheet's page style", [&] {
+        uno::Reference<beans::XPropertySet>(m_sheet, uno::UNO_QUERY_THROW)
+            ->setPropertyValue("PageStyle", uno::Any(UnoValues::toOUString(name)));
+    });
+}
+
 QString UnoSheet::pageStyleName()
 {
     return guarded("reading the sheet's page style", [&] {
