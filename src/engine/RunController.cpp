@@ -271,7 +271,9 @@ void RunController::shutdown()
     for (const QPointer<TWorkThread> &worker : workers) {
         while (worker && worker->isRunning()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            worker->wait(10);
+            // The events may have run the worker's deleteLater.
+            if (worker)
+                worker->wait(10);
         }
         delete worker.data();
     }
