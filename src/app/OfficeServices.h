@@ -4,6 +4,9 @@
 
 #include <memory>
 
+class ExcelOffice;
+class WordOffice;
+
 // The office suites this program can drive here, for its whole life: the one
 // LibreOffice process and the Calc back-end over it. Excel and Word are reached
 // through COM, which exists only on Windows.
@@ -14,6 +17,9 @@ public:
     ~OfficeServices();
 
     OfficeBackends backends() const;
+    // Excel and Word through COM: none on this platform.
+    ExcelOffice *excel() const { return nullptr; }
+    WordOffice *word() const { return nullptr; }
     bool sofficeFound() const;
     bool calcStartTest();
     // Starts the office process ahead of its first use (see UnoOffice::startEarly).

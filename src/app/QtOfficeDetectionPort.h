@@ -4,9 +4,10 @@
 
 class OfficeServices;
 
-// The detection on this platform: no COM, so Excel and Word are never registered;
-// Calc is registered when a LibreOffice is found, and its start test runs through
-// the program's office process.
+// The platform's own detection checks: Calc is registered when a LibreOffice is found,
+// and its start test runs through the program's office process. Excel and Word are
+// checked through their automation surfaces (AutomationDetectionPort); without COM
+// this port never finds them.
 class QtOfficeDetectionPort : public OfficeDetectionPort
 {
 public:

@@ -1,4 +1,5 @@
 #include "ApplicationWindows.h"
+#include "AutomationDetectionPort.h"
 #include "BatchRunner.h"
 #include "MessageTable.h"
 #include "OfficeServices.h"
@@ -74,7 +75,8 @@ int runBatch(int argc, char *argv[])
     }
     OfficeServices office;
     QtFontPort fonts;
-    QtOfficeDetectionPort detection(office);
+    QtOfficeDetectionPort calcDetection(office);
+    AutomationDetectionPort detection(office.excel(), office.word(), calcDetection);
     BatchRunner batch(office.backends(), fonts, detection, out, err);
     const TerminationSignals terminationSignals([&batch] { batch.interrupt(); });
     return batch.run(*options);
@@ -101,7 +103,8 @@ int runWindow(int argc, char *argv[])
     QtColorDialogPort colors;
     QtShellPort shell;
     QtFontPort fonts;
-    QtOfficeDetectionPort detection(office);
+    QtOfficeDetectionPort calcDetection(office);
+    AutomationDetectionPort detection(office.excel(), office.word(), calcDetection);
     const Ports ports{&messages, &files, &colors, &shell, &fonts, &detection};
     PreferencesModel preferences;
 

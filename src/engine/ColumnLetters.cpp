@@ -1,44 +1,17 @@
 #include "ColumnLetters.h"
 
+#include "ColumnNames.h"
+
 namespace ColumnLetters {
 
 int ColumnLettersToNumber(const QString &letters)
 {
-    auto code = [&](int i) { return static_cast<int>(letters.at(i).unicode()); };
-    switch (letters.size()) {
-    case 1:
-        return code(0) - 64;
-    case 2:
-        return code(0) * 26 + code(1) - 1728;
-    case 3:
-        return code(0) * 676 + code(1) * 26 + code(2) - 44992;
-    default:
-        return 0;
-    }
+    return ColumnNames::toNumber(letters.toStdWString());
 }
 
 QString ColumnNumberToLetters(int number)
 {
-    // Three digits counted up from zero, each running from 1 to 26 once it is in use.
-    int low = 0;
-    int middle = 0;
-    int high = 0;
-    for (int i = 0; i < number; ++i) {
-        if (++low == 27) {
-            low = 1;
-            if (++middle == 27) {
-                middle = 1;
-                ++high;
-            }
-        }
-    }
-    QString letters;
-    if (high != 0)
-        letters += QChar(high + 64);
-    if (middle != 0)
-        letters += QChar(middle + 64);
-    letters += QChar(low + 64);
-    return letters;
+    return QString::fromStdWString(ColumnNames::fromNumber(number));
 }
 
 } // namespace ColumnLetters

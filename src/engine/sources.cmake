@@ -1,4 +1,5 @@
 target_sources(tablevane_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/AutomationDetectionPort.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BackendHost.h
     ${CMAKE_CURRENT_LIST_DIR}/BatchRunner.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConsoleMessagePort.cpp
@@ -10,6 +11,7 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/OfficeBackend.h
     ${CMAKE_CURRENT_LIST_DIR}/OfficeBackends.h
     ${CMAKE_CURRENT_LIST_DIR}/ProgressWording.h
+    ${CMAKE_CURRENT_LIST_DIR}/QueryReports.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunController.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunHost.h
     ${CMAKE_CURRENT_LIST_DIR}/RunLog.cpp

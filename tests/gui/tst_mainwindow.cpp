@@ -10,10 +10,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -36,6 +38,8 @@ private slots:
     void noOfficeLocksTheWindow();
     void folderRunThroughTheWindow();
     void folderChoiceRefusedDuringRun();
+    void excelRunThroughTheWindow();
+    void excelPatternChoice();
     void cancelledFolderChoiceKeepsOneFileChoice();
     void droppedItems();
     void captionFollowsTheSetName();
@@ -284,6 +288,73 @@ void TestMainWindow::folderChoiceRefusedDuringRun()
     QTRY_VERIFY(fixture.messages.texts().contains(QStringLiteral("Processing completed")));
     QCOMPARE(fixture.calc.calls.size(), 2);
     QCOMPARE(fixture.calc.calls.at(1).path, documents.filePath(QStringLiteral("b.xls")));
+}
+
+void TestMainWindow::excelRunThroughTheWindow()
+{
+    QTemporaryDir documents;
+    makeDocuments(documents, {QStringLiteral("a.xls"), QStringLiteral("b.xls"), QStringLiteral("c.xls")});
+    WindowFixture fixture(false, {}, QStringLiteral("16.0"));
+    FakeExcelWorkbook book = FakeExcelWorkbook::withSheets();
+    book.sheet().fill({{L"Name", L"Count"}, {L"a", 1}});
+    for (const QString &name : {QStringLiteral("a.xls"), QStringLiteral("c.xls")})   // b.xls cannot be opened
+        fixture.excel.disk[documents.filePath(name).toStdWString()] = book;
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    MainWindowUi &ui = fixture.ui();
+    QCOMPARE(ui.sBar->currentMessage(),
+             QStringLiteral("Microsoft Office Excel + XLS (default) + Excel 97-2003 Workbook (*.xls)"));
+    fixture.files.setNextFileName(documents.path());
+    clickIndicator(ui.rbManyFiles);
+    QTest::mouseClick(ui.btnStart, Qt::LeftButton);
+    QTRY_VERIFY(fixture.messages.texts().contains(QStringLiteral("Processing completed")));
+    QCOMPARE(window.trayIcon()->toolTip(), QStringLiteral("Complete 3  from 3"));
+    QCOMPARE(ui.pbar->value(), 3);
+    QCOMPARE(fixture.excel.instances.size(), size_t(4));   // the detection and one per document
+    QVERIFY(fixture.excel.everyInstanceQuit());
+    for (const QString &name : {QStringLiteral("a.xls"), QStringLiteral("c.xls")})
+        QVERIFY(fixture.excel.disk[documents.filePath(name).toStdWString()].sheet().cell(2, 2).wrapText);
+    QCOMPARE(fixture.shell.editorOpened, QStringList{AppPaths::logFile()});
+    QFile log(AppPaths::logFile());
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QString line = QString::fromLocal8Bit(log.readAll());
+    QVERIFY2(line.startsWith(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)), qPrintable(line));
+    QVERIFY2(line.endsWith(QStringLiteral(" - ") + documents.filePath(QStringLiteral("b.xls"))
+                           + QStringLiteral("  - can`t process document\r\n")),
+             qPrintable(line));
+    QCOMPARE(line.count(QLatin1Char('\n')), 1);
+}
+
+void TestMainWindow::excelPatternChoice()
+{
+    WindowFixture fixture(false, {}, QStringLiteral("16.0"));
+    FakeExcelWorkbook widths = FakeExcelWorkbook::withSheets({L"Widths"});
+    widths.sheet().fill({{L"a", L"b", L"c"}});
+    widths.sheet().widths = {{1, 8.43}, {2, 10.5}, {3, 11.5}};
+    fixture.excel.disk[L"/data/widths.xls"] = widths;
+    fixture.excel.disk[L"/data/empty.xls"] = FakeExcelWorkbook::withSheets({L"Empty"});
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    MainWindowUi &ui = fixture.ui();
+    fixture.files.setNextFileName(QStringLiteral("/data/widths.xls"));
+    clickIndicator(ui.rbByPattern);
+    QCOMPARE(ui.edPattern->text(), QStringLiteral("/data/widths.xls"));
+    QCOMPARE(ui.edtSheetName->text(), QStringLiteral("Widths"));
+    QCOMPARE(ui.cmbSheetNumber->currentText(), QStringLiteral("1"));
+    QCOMPARE(window.formatSet().results().PatternWidths, (QVector<int>{0, 8, 10, 12}));
+
+    // A one-sheet pattern with an empty first row: the warning, and the choice starts
+    // again (here cancelled, so the widths go back to automatic).
+    fixture.files.setNextFileName(QStringLiteral("/data/empty.xls"));
+    fixture.files.setNextFileName(QString());
+    clickIndicator(ui.rbByPattern);
+    QCOMPARE(fixture.files.openedSpecs.size(), 3);
+    QCOMPARE(fixture.messages.shown.last().text,
+             QStringLiteral("Selected sheet is empty or empty her first line.\n"
+                            "Please select sheet with filled by first line  or file of pattern again"));
+    QVERIFY(ui.rbAuto->isChecked());
+    QVERIFY(ui.edPattern->text().isEmpty() && ui.edtSheetName->text().isEmpty());
+    QVERIFY(fixture.excel.everyInstanceQuit());
 }
 
 void TestMainWindow::cancelledFolderChoiceKeepsOneFileChoice()

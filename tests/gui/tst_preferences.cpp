@@ -20,6 +20,7 @@ class TestPreferences : public QObject
 private slots:
     void excel11();
     void excel12WithWord();
+    void excel16UsesTableB();
     void calcTextOutput();
     void okWithoutCharacterSetStaysOpen();
     void cancelPutsBackTheSnapshotOnly();
@@ -94,6 +95,23 @@ void TestPreferences::excel12WithWord()
     docTable->click();
     QVERIFY(!control<QComboBox>(dialog, "cmbSaveAs")->isEnabled());
     QVERIFY(!control<QLabel>(dialog, "lblSaveAs")->isEnabled());
+}
+
+void TestPreferences::excel16UsesTableB()
+{
+    WindowFixture fixture(true, {}, QStringLiteral("16.0"));
+    TfrmParameters &dialog = openDialog(fixture);
+    chooseOffice(dialog, 0);
+    auto *saveAs = control<QComboBox>(dialog, "cmbSaveAs");
+    QCOMPARE(saveAs->count(), 26);
+    QCOMPARE(saveAs->currentText(), QStringLiteral("Excel 97-2003 Workbook (*.xls)"));
+    QCOMPARE(fixture.preferences.detection().ExcelMajorVersion, 16);
+    QCOMPARE(fixture.preferences.maxScanColumns(), 16384);
+    QVERIFY(control<RadioGroup>(dialog, "rgbTakeExt")->itemEnabled(2));
+    QVERIFY(!control<QCheckBox>(dialog, "chkDocTable")->isEnabled());
+    // The detection started Excel once and ended it.
+    QCOMPARE(fixture.excel.instances.size(), size_t(1));
+    QVERIFY(fixture.excel.everyInstanceQuit());
 }
 
 void TestPreferences::calcTextOutput()

@@ -6,21 +6,17 @@
 #include "CalcRangeScan.h"
 #include "CalcSession.h"
 #include "CalcSheet.h"
+#include "QueryReports.h"
 #include "QueryResults.h"
 
 #include <QVector>
 
+using QueryReports::reportEmptyPattern;
+using QueryReports::showLoadMessage;
+
 namespace {
 
-constexpr int CantLoadFile = 26;
 constexpr int CantLoadSheet = 27;
-constexpr int EmptyPatternSheet = 32;
-constexpr int ChooseAnotherPattern = 33;
-
-void showLoadMessage(BackendHost &host)
-{
-    host.showMessage(host.message(CantLoadFile), MessageIcon::Error);
-}
 
 void warn(const QString &path, const std::exception &e)
 {
@@ -43,20 +39,6 @@ PatternRead readPattern(CalcOffice &office, const QString &path, int sheetIndex,
     if (read.columnCount > 0)
         read.widths.append(sheet->columnWidths(0, read.columnCount));
     return read;
-}
-
-void reportEmptyPattern(BackendHost &host)
-{
-    host.showMessage(host.message(EmptyPatternSheet) + QLatin1Char('\n')
-                         + host.message(ChooseAnotherPattern),
-                     MessageIcon::Warning);
-    host.setPatternSheetName(QString());
-    host.clearSheetNumberSelection();
-    if (host.queryResults().SheetCount == 1) {
-        host.clearPatternFileField();
-        host.setSheetNumberItems(0);
-        host.restartPatternChoice();
-    }
 }
 
 } // namespace

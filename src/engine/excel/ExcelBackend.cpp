@@ -1,0 +1,31 @@
+#include "ExcelBackend.h"
+
+#include "ExcelQueries.h"
+#include "FormatDocumentExcel.h"
+
+ExcelBackend::ExcelBackend(ExcelOffice &excel, WordOffice *word)
+    : m_excel(excel)
+    , m_word(word)
+{
+}
+
+void ExcelBackend::formatDocument(const QString &path, int sheet, int position, int count,
+                                  const FormatJob &job, BackendHost &host)
+{
+    FormatDocumentExcel(m_excel, m_word, path, sheet, position, count, job, host);
+}
+
+void ExcelBackend::readSheetNames(const QString &path, BackendHost &host)
+{
+    ReadSheetNamesExcel(m_excel, path, host);
+}
+
+void ExcelBackend::readPatternWidths(const QString &path, int sheet, BackendHost &host)
+{
+    ReadPatternWidthsExcel(m_excel, path, sheet, host);
+}
+
+std::optional<QString> ExcelBackend::viewSheetName(const QString &path, int sheet, BackendHost &host)
+{
+    return ViewSheetNameExcel(m_excel, path, sheet, host);
+}

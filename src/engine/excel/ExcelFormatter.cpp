@@ -1,0 +1,333 @@
+#include "ExcelFormatter.h"
+
+#include "AutomationPaths.h"
+#include "ColumnNames.h"
+#include "ExcelBorders.h"
+#include "ExcelColumns.h"
+#include "ExcelFont.h"
+#include "ExcelInterior.h"
+#include "ExcelPageSetup.h"
+#include "ExcelRange.h"
+#include "ExcelSession.h"
+#include "ExcelWorkbook.h"
+#include "ExcelWorksheet.h"
+#include "WordExport.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+constexpr int DefaultFontSize = 10;
+constexpr double ApaMargin = 72;          // one inch in points
+constexpr int UnicodeTextCode = 42;
+
+// Excel's numbers as this program passes them.
+enum HorizontalAlignment { AlignGeneral = 1, AlignLeft = 2, AlignCentre = 3 };
+enum VerticalAlignment { AlignTop = 1, AlignMiddle = 2 };
+enum LineStyle { LineNone = 0, LineContinuous = 1 };
+enum BorderIndex { LeftLines = 1, RightLines = 2, TopLines = 3 };
+enum PageOrientation { ExcelPortrait = 1, ExcelLandscape = 2 };
+enum Interleave { NoInterleave = 0, Lines = 1, Columns = 2 };
+
+std::string narrow(const std::wstring &text)
+{
+    std::string result;
+    for (wchar_t c : text)
+        result += (c > 0 && c < 128) ? char(c) : '?';
+    return result;
+}
+
+// A whole number of at most nine digits after an optional sign.
+std::optional<int> parseInteger(const std::wstring &text)
+{
+    std::size_t i = (!text.empty() && (text[0] == L'-' || text[0] == L'+')) ? 1 : 0;
+    if (text.size() == i || text.size() - i > 9)
+        return std::nullopt;
+    int value = 0;
+    for (std::size_t k = i; k < text.size(); ++k) {
+        if (text[k] < L'0' || text[k] > L'9')
+            return std::nullopt;
+        value = value * 10 + (text[k] - L'0');
+    }
+    return text[0] == L'-' ? -value : value;
+}
+
+// A column of the manual range: one to three letters (a set file may hold lower case).
+std::wstring columnLetters(const std::wstring &text)
+{
+    std::wstring upper;
+    for (wchar_t c : text)
+        upper += (c >= L'a' && c <= L'z') ? wchar_t(c - L'a' + L'A') : c;
+    const bool letters = std::all_of(upper.begin(), upper.end(), [](wchar_t c) { return c >= L'A' && c <= L'Z'; });
+    if (upper.empty() || upper.size() > 3 || !letters)
+        throw std::invalid_argument("the column \"" + narrow(text) + "\" is no column name");
+    return upper;
+}
+
+int rowNumber(const std::wstring &text)
+{
+    const std::optional<int> number = parseInteger(text);
+    if (!number)
+        throw std::invalid_argument("the row \"" + narrow(text) + "\" is not a number");
+    return *number;
+}
+
+std::wstring address(const std::wstring &column1, int row1, const std::wstring &column2, int row2)
+{
+    return column1 + std::to_wstring(row1) + L':' + column2 + std::to_wstring(row2);
+}
+
+} // namespace
+
+ExcelFormatter::ExcelFormatter(const ExcelJob &job, WordOffice *word)
+    : m_job(job)
+    , m_word(word)
+{
+}
+
+ExcelFormatOutcome ExcelFormatter::formatDocument(ExcelOffice &excel, const std::wstring &path, int sheet)
+{
+    using Kind = ExcelFormatOutcome::Kind;
+    m_sheet = sheet;
+    try {
+        ExcelSession session(excel);
+        m_session = &session;
+        struct Detach
+        {
+            ExcelSession *&session;
+            ~Detach() { session = nullptr; }
+        } detach{m_session};
+        const std::wstring documentPath = AutomationPaths::documentPath(path);
+        session.open(documentPath);
+        const std::optional<Range> range = findRange();
+        if (!range)
+            return {Kind::NothingToFormat, {}};
+        format(*range);
+        return store(*range, documentPath);
+    } catch (const std::exception &e) {
+        return {Kind::Failed, e.what()};
+    } catch (...) {
+        return {Kind::Failed, "unknown failure"};
+    }
+}
+
+std::optional<ExcelFormatter::Range> ExcelFormatter::findRange()
+{
+    Range range;
+    if (m_job.RangeAuto) {
+        range.C = countFilled(true, m_job.MaxScanColumns);
+        if (range.C == 0)
+            return std::nullopt;
+        range.N = countFilled(false, m_job.MaxScanRows);
+        if (range.N == 0)
+            return std::nullopt;
+        range.L = L"A";
+        range.R = ColumnNames::fromNumber(range.C);
+        range.T = 1;
+        range.B = range.N;
+    } else {
+        range.L = columnLetters(m_job.LeftColumn);
+        range.R = columnLetters(m_job.RightColumn);
+        // Compared as column numbers: by their texts "AA" would come before "B".
+        if (ColumnNames::toNumber(range.L) > ColumnNames::toNumber(range.R))
+            std::swap(range.L, range.R);
+        range.T = rowNumber(m_job.TopDigit);
+        range.B = rowNumber(m_job.BottomDigit);
+        if (range.T > range.B)
+            std::swap(range.T, range.B);
+    }
+    range.left = ColumnNames::toNumber(range.L);
+    range.right = ColumnNames::toNumber(range.R);
+    return range;
+}
+
+int ExcelFormatter::countFilled(bool alongFirstRow, int bound)
+{
+    // A cell counts while its value as text is not empty; the first one that is ends
+    // the count.
+    const std::unique_ptr<ExcelWorksheet> sheet = m_session->sheet(m_sheet);
+    for (int i = 1; i <= bound; ++i) {
+        const std::unique_ptr<ExcelRange> cell = alongFirstRow ? sheet->cells(1, i) : sheet->cells(i, 1);
+        if (cell->value().text.empty())
+            return i - 1;
+    }
+    return bound;
+}
+
+void ExcelFormatter::format(const Range &range)
+{
+    const std::wstring whole = address(range.L, range.T, range.R, range.B);
+    const std::wstring top = address(range.L, range.T, range.R, range.T);
+
+    if (!m_job.FontAsIs) {
+        // No font chosen in the list: the cells keep theirs rather than get a nameless one.
+        if (!m_job.FontName.empty())
+            cells(whole)->font()->setName(m_job.FontName);
+        cells(whole)->font()->setSize(fontSize());
+        cells(whole)->font()->setBold(m_job.Bold);
+        cells(whole)->font()->setItalic(m_job.Italic);
+        cells(whole)->font()->setColor(m_job.FontColor);
+    }
+
+    cells(top)->font()->setBold(m_job.BoldTopLine);
+    cells(top)->setHorizontalAlignment(m_job.BoldTopLine ? AlignCentre : AlignLeft);
+
+    if (const int orientation = excelOrientation())
+        pageSetup()->setOrientation(orientation);
+
+    cells(whole)->setWrapText(m_job.WordWrap);
+    cells(whole)->setVerticalAlignment(m_job.WordWrap ? AlignMiddle : AlignTop);
+
+    boldEdges(range);
+
+    pageSetup()->setLeftHeader(m_job.FName ? L"&F" : L"");
+    pageSetup()->setCenterHeader(m_job.PageNumeration ? L"&P" : L"");
+
+    if (m_job.Borders)
+        cells(whole)->borders()->setLineStyle(LineContinuous);
+    if (m_job.APAStyle) {
+        cells(whole)->borders()->setItemLineStyle(LeftLines, LineNone);
+        cells(whole)->borders()->setItemLineStyle(RightLines, LineNone);
+        cells(whole)->borders()->setItemLineStyle(TopLines, LineContinuous);
+    }
+
+    apaAlignment(range);
+    if (m_job.APAStyle) {
+        pageSetup()->setCenterHorizontally(true);
+        pageSetup()->setLeftMargin(ApaMargin);
+        pageSetup()->setRightMargin(ApaMargin);
+        pageSetup()->setTopMargin(ApaMargin);
+        pageSetup()->setBottomMargin(ApaMargin);
+    }
+
+    interleave(range);
+    columnWidths(range);
+}
+
+void ExcelFormatter::boldEdges(const Range &range)
+{
+    // The right column starts below the top row; with a one-row range its address
+    // runs upwards and is passed as it is.
+    cells(address(range.L, range.T, range.L, range.B))->font()->setBold(m_job.BoldLeftFirst);
+    cells(address(range.R, range.T + 1, range.R, range.B))->font()->setBold(m_job.BoldLastRight);
+    cells(address(range.L, range.B, range.R, range.B))->font()->setBold(m_job.BoldLastLine);
+
+    auto corner = [&](const std::wstring &column, int row, bool bold) {
+        if (bold)
+            cells(address(column, row, column, row))->font()->setBold(true);
+    };
+    corner(range.L, range.T, m_job.BoldTopLine || m_job.BoldLeftFirst);
+    corner(range.R, range.T, m_job.BoldTopLine || m_job.BoldLastRight);
+    corner(range.L, range.B, m_job.BoldLastLine || m_job.BoldLeftFirst);
+    corner(range.R, range.B, m_job.BoldLastLine || m_job.BoldLastRight);
+}
+
+void ExcelFormatter::apaAlignment(const Range &range)
+{
+    // Each column below the top row takes the alignment its second cell's type asks
+    // for: texts to the left, numbers as Excel aligns them. Only for a range found
+    // automatically.
+    if (!m_job.APAStyle || !range.automatic())
+        return;
+    for (int k = 1; k <= range.C; ++k) {
+        const VariantType type = m_session->sheet(m_sheet)->cells(2, k)->value().type;
+        const std::wstring column = ColumnNames::fromNumber(k);
+        if (type == VariantType::Text)
+            cells(address(column, 2, column, range.B))->setHorizontalAlignment(AlignLeft);
+        else if (type == VariantType::Number)
+            cells(address(column, 2, column, range.B))->setHorizontalAlignment(AlignGeneral);
+    }
+}
+
+void ExcelFormatter::interleave(const Range &range)
+{
+    // Rows and columns are numbered as in the sheet: the even ones below the top row,
+    // or right of the left column, take the colour.
+    switch (m_job.InterLeave) {
+    case NoInterleave:
+        cells(address(range.L, range.T, range.R, range.B))->interior()->setColorIndex(AutomationValue::null());
+        break;
+    case Lines:
+        for (int r = range.T + 1; r <= range.B; ++r) {
+            if (r % 2 == 0)
+                cells(address(range.L, r, range.R, r))->interior()->setColor(m_job.InterLeaveColor);
+        }
+        break;
+    case Columns:
+        for (int c = range.left + 1; c <= range.right; ++c) {
+            if (c % 2 == 0) {
+                const std::wstring column = ColumnNames::fromNumber(c);
+                cells(address(column, range.T, column, range.B))->interior()->setColor(m_job.InterLeaveColor);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void ExcelFormatter::columnWidths(const Range &range)
+{
+    if (!m_job.WidthByPattern) {
+        cells(address(range.L, range.T, range.R, range.B))->columns()->autoFit();
+        return;
+    }
+    const int columns = range.automatic() ? range.C : range.right - range.left + 1;
+    const int available = std::max(0, int(m_job.PatternWidths.size()) - 1);
+    const int count = std::min({m_job.PatternColumnCount, columns, available});
+    for (int i = 1; i <= count; ++i)
+        m_session->sheet(m_sheet)->columns(range.left + i - 1)->setColumnWidth(m_job.PatternWidths[i]);
+}
+
+ExcelFormatOutcome ExcelFormatter::store(const Range &range, const std::wstring &documentPath)
+{
+    using Kind = ExcelFormatOutcome::Kind;
+    std::wstring outputBase = AutomationPaths::withoutExtension(documentPath);
+    if (m_job.SaveAsCode == UnicodeTextCode)
+        outputBase += L".txt";
+    if (m_job.DocTable) {
+        if (!m_word)
+            throw std::runtime_error("Word is not installed");
+        cells(address(range.L, range.T, range.R, range.B))->copy();
+        ExportTableToWord(*m_word, outputBase, m_job.APAStyle, excelOrientation());
+        return {Kind::Exported, {}};
+    }
+    if (!m_job.SaveAsCode)
+        throw std::runtime_error("no save-as format is chosen");
+    m_session->workbook()->saveAs(outputBase, std::to_wstring(*m_job.SaveAsCode));
+    return {Kind::Stored, {}};
+}
+
+std::unique_ptr<ExcelRange> ExcelFormatter::cells(const std::wstring &rangeAddress)
+{
+    return m_session->sheet(m_sheet)->range(rangeAddress);
+}
+
+std::unique_ptr<ExcelPageSetup> ExcelFormatter::pageSetup()
+{
+    return m_session->sheet(m_sheet)->pageSetup();
+}
+
+int ExcelFormatter::fontSize() const
+{
+    if (m_job.FontSize.empty())
+        return DefaultFontSize;
+    const std::optional<int> size = parseInteger(m_job.FontSize);
+    if (!size)
+        throw std::invalid_argument("the font size \"" + narrow(m_job.FontSize) + "\" is not a number");
+    return *size > 0 ? *size : DefaultFontSize;
+}
+
+int ExcelFormatter::excelOrientation() const
+{
+    switch (m_job.Orientation) {
+    case 0:
+        return ExcelPortrait;
+    case 1:
+        return ExcelLandscape;
+    default:
+        return 0;   // left as it is
+    }
+}

@@ -1,0 +1,3 @@
+#include "ExcelLog.h"
+
+Q_LOGGING_CATEGORY(lcExcel, "tablevane.excel", QtWarningMsg)

@@ -1,0 +1,13 @@
+# The Excel surface, the formatter over it and the presence check (no Qt) ...
+target_sources(tablevane_automation PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ExcelFormatter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExcelPresence.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExcelSession.cpp
+)
+# ... and the Excel back-end of the program: the run's and the window's entry points.
+target_sources(tablevane_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ExcelBackend.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExcelLog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExcelQueries.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FormatDocumentExcel.cpp
+)

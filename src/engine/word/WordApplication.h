@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class WordDocument;
+class WordDocuments;
+class WordOptions;
+class WordSelection;
+
+// One running Word instance. Every call may throw AutomationError.
+class WordApplication
+{
+public:
+    virtual ~WordApplication() = default;
+
+    virtual void setVisible(bool visible) = 0;
+    virtual void setDisplayAlerts(bool on) = 0;
+    virtual std::wstring version() = 0;
+    virtual std::unique_ptr<WordDocuments> documents() = 0;
+    virtual std::unique_ptr<WordSelection> selection() = 0;
+    virtual std::unique_ptr<WordOptions> options() = 0;
+    virtual std::unique_ptr<WordDocument> activeDocument() = 0;
+    // Quit with SaveChanges = wdDoNotSaveChanges (0): the instance ends without asking
+    // about a document left unsaved, which a hidden instance could never be answered.
+    virtual void quit() = 0;
+};
