@@ -147,12 +147,17 @@ private slots:
     void allSheetsInOneOpening_data();
     void allSheetsInOneOpening();
     void oneSheetNeverChangesAnother();
+
+private:
+    QTemporaryDir m_data;
 };
 
 void TestCalcFormat::initTestCase()
 {
     // The failures here are wanted; their diagnostics would only hide real output.
     QLoggingCategory::setFilterRules(QStringLiteral("tablevane.calc.warning=false"));
+    // Files in the way of a result go to a trash of the test's own.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.filePath(QStringLiteral("data"))));
 }
 
 void TestCalcFormat::fontIsWrittenOnTheWholeRange()
@@ -898,8 +903,6 @@ void TestCalcFormat::filesOnDiskAreRespected()
     QFETCH(QString, prepare);
     QFETCH(QString, logSecond);
     QTemporaryDir folder;
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     const QString xls = folder.filePath(QStringLiteral("table.xls"));
     const QString ods = folder.filePath(QStringLiteral("table.ods"));
     auto write = [](const QString &path, const QByteArray &bytes) {
