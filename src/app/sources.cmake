@@ -1,7 +1,9 @@
 target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppIcon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ApplicationWindows.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FolderBrowserDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormatSetView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LogViewerWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowUi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OfficeServices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtColorDialogPort.cpp

@@ -4,10 +4,12 @@
 #include "RadioGroup.h"
 #include "RunController.h"
 #include "TfrmSplash.h"
-#include "ButtonClick.h"
+#include "LogViewerWindow.h"
+#include "QtShellPort.h"
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -16,9 +18,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -45,6 +49,8 @@ private slots:
     void preferencesPlaceTheWindowAndSetApa();
     void apaStyleLocksItsControls();
     void openSetDialog();
+    void logShownInOwnWindowWhereTheDesktopCannot_data();
+    void logShownInOwnWindowWhereTheDesktopCannot();
     void splashShowsAtLeastHalfASecond();
     void screenshot();
 
@@ -495,6 +501,40 @@ void TestMainWindow::openSetDialog()
     // A cancelled dialog changes nothing.
     fixture.ui().OpenTVX1->trigger();
     QCOMPARE(window.windowTitle(), QStringLiteral("b.tvx - Tablevane"));
+}
+
+void TestMainWindow::logShownInOwnWindowWhereTheDesktopCannot_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::newRow("the opener fails") << QStringLiteral("false");
+    QTest::newRow("no opener") << QStringLiteral("/nonexistent/xdg-open");
+}
+
+void TestMainWindow::logShownInOwnWindowWhereTheDesktopCannot()
+{
+    QFETCH(QString, opener);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Tablevane.log"));
+    QFile log(path);
+    QVERIFY(log.open(QIODevice::WriteOnly));
+    QStringList lines;
+    for (int i = 1; i <= 300; ++i)
+        lines.append(QStringLiteral("/data/d%1.xls can`t process document").arg(i));
+    log.write(lines.join(QStringLiteral("\r\n")).toLocal8Bit() + "\r\n");
+    log.close();
+
+    QtShellPort shell(opener);
+    shell.openInEditor(path);
+    QTRY_VERIFY(shell.logWindow() && shell.logWindow()->isVisible());
+    QPlainTextEdit *text = shell.logWindow()->textView();
+    QCOMPARE(text->toPlainText(), lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QVERIFY(text->isReadOnly());
+    QVERIFY(QFontInfo(text->font()).fixedPitch());
+    QScrollBar *scroll = text->verticalScrollBar();
+    QVERIFY(scroll->maximum() > 0);
+    QCOMPARE(scroll->value(), scroll->maximum());
+    shell.logWindow()->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
+    QVERIFY(!shell.logWindow()->isVisible());
 }
 
 void TestMainWindow::splashShowsAtLeastHalfASecond()
