@@ -179,12 +179,20 @@ void TfrmTablevane::showEvent(QShowEvent *event)
 
 void TfrmTablevane::FormShow()
 {
-    const bool positionRead = LoadProgramSettings();
+    PreferencesReadNotes notes;
+    const bool positionRead = LoadProgramSettings(notes);
+    const PreferencesModel::Snapshot read = m_preferences.takeSnapshot();
     ApplyOfficeAvailability();
+    ProgramSettingsFile::noteAvailabilityChanges(read, m_preferences, notes);
     m_preferences.BuildSaveAsTables();
+    // Choices the file did not hold are said once, before the user can start a run.
+    if (!m_shown && m_officeInstalled && !notes.clean())
+        showMessage(notes.warning(ProgramSettingsFile::path(AppPaths::AppDataFolder()),
+                                  m_preferences.settingsSummary()),
+                    MessageIcon::Warning);
     applyLanguageChoice();
     if (!m_arguments.isEmpty() && m_arguments.constFirst().toLower().endsWith(QStringLiteral(".tvx")))
-        LoadFormatSet(m_arguments.constFirst());
+        LoadFormatSet(m_arguments.constFirst(), !m_shown);   // one warning, not one per restore
     ShowSettingsSummary();
     // Without a preferences file at start the window opens centred, whatever was read.
     const bool centre = !m_shown && m_centreAtFirstShow;
@@ -193,10 +201,10 @@ void TfrmTablevane::FormShow()
     m_shown = true;
 }
 
-bool TfrmTablevane::LoadProgramSettings()
+bool TfrmTablevane::LoadProgramSettings(PreferencesReadNotes &notes)
 {
     const std::optional<ProgramWindowState> state =
-        ProgramSettingsFile::LoadProgramSettings(AppPaths::AppDataFolder(), m_preferences);
+        ProgramSettingsFile::LoadProgramSettings(AppPaths::AppDataFolder(), m_preferences, &notes);
     if (!state)
         return false;
     m_windowState = *state;
@@ -379,7 +387,8 @@ void TfrmTablevane::HandleDroppedItem(const QString &path)
     const QString lower = path.toLower();
     const OfficeDetectionResult &found = m_preferences.detection();
     if (lower.endsWith(QStringLiteral(".tvx"))) {
-        LoadFormatSet(path);
+        if (!LoadFormatSet(path))
+            return;
         CurrentSetName = QFileInfo(path).fileName();
         UpdateCaption();
     } else if (lower.endsWith(QStringLiteral(".xls"))) {
@@ -454,9 +463,14 @@ void TfrmTablevane::btnViewLogClick()
 
 // ---- set files, menus ---------------------------------------------------------------
 
-void TfrmTablevane::LoadFormatSet(const QString &path)
+bool TfrmTablevane::LoadFormatSet(const QString &path, bool warn)
 {
-    FormatSetFile::LoadFormatSet(path, m_formatSet, *m_queries);
+    QString refusal;
+    if (FormatSetFile::LoadFormatSet(path, m_formatSet, *m_queries, &refusal))
+        return true;
+    if (warn)
+        showMessage(refusal, MessageIcon::Warning);   // the choices stay as they are
+    return false;
 }
 
 void TfrmTablevane::OpenTVX1Click()
@@ -466,7 +480,8 @@ void TfrmTablevane::OpenTVX1Click()
     const QString path = m_ports.files->openFile(request);
     if (path.isEmpty())
         return;
-    LoadFormatSet(path);
+    if (!LoadFormatSet(path))
+        return;
     CurrentSetName = QFileInfo(path).fileName();
     UpdateCaption();
     TrayIcon->setToolTip(m_applicationTitle);

@@ -63,7 +63,8 @@ public:
     void ShowSettingsSummary();
     void SaveProgramSettings();
     void HandleDroppedItem(const QString &path);
-    void LoadFormatSet(const QString &path);
+    // False when the file was refused (then shown in a warning when warn is set).
+    bool LoadFormatSet(const QString &path, bool warn = true);
     // The Preferences' OK after a change of office: the path and the pattern are cleared.
     void ResetWorkChoice();
     void focusWorkPath();
@@ -120,7 +121,7 @@ private:
     void createTray();
     void connectControls();
     // Reads the preferences; false when nothing was read (no data folder yet).
-    bool LoadProgramSettings();
+    bool LoadProgramSettings(PreferencesReadNotes &notes);
     void placeWindow(bool centre);
     RangeGrid rangeGrid() const;
     void applyLanguageChoice();

@@ -21,6 +21,7 @@ public:
     {
         m_host.reportProgress(position, count, wording);
     }
+    void notice(const QString &text) override { m_host.notice(text); }
     QueryResults &queryResults() override { return m_host.queryResults(); }
     int maxScanColumns() const override { return m_host.maxScanColumns(); }
     void setSheetNumberItems(int count) override { m_host.setSheetNumberItems(count); }

@@ -21,6 +21,9 @@ public:
     virtual void writeLogLine(const QString &first, const QString &second) = 0;
     virtual void setProblemLogged() = 0;
     virtual void reportProgress(int position, int count, ProgressWording wording) = 0;
+    // Something the user should know that is no failure (a document left unformatted, a
+    // file moved to the trash). The batch prints it; the window has the log for it.
+    virtual void notice(const QString &) {}
 
     virtual QueryResults &queryResults() = 0;
     virtual int maxScanColumns() const = 0;

@@ -108,24 +108,33 @@ bool BatchRunner::prepare(const Options &options)
     // then the set file.
     m_formatSet.FillFontList(m_fonts.installedFamilies());
     m_preferences.create(OfficeDetection::detect(m_detection));
-    if (const auto state = ProgramSettingsFile::LoadProgramSettings(AppPaths::AppDataFolder(), m_preferences)) {
+    PreferencesReadNotes notes;
+    if (const auto state = ProgramSettingsFile::LoadProgramSettings(AppPaths::AppDataFolder(), m_preferences, &notes)) {
         m_formatSet.update([&](FormatSet &set) { set.APAStyle = state->APAStyle; });
         if (state->APAStyle)
             m_formatSet.ApplyAPAStyle();
     }
+    const PreferencesModel::Snapshot read = m_preferences.takeSnapshot();
     if (!m_preferences.applyOfficeAvailability()) {
         return refuse(m_messages.text(8) + QLatin1Char(' ') + m_messages.text(9) + QLatin1Char(' ')
                       + m_messages.text(10));
     }
+    ProgramSettingsFile::noteAvailabilityChanges(read, m_preferences, notes);
     m_preferences.BuildSaveAsTables();
+    // Without a window nobody could confirm choices the file did not hold, and the
+    // fallbacks may store every document in place.
+    if (!notes.clean())
+        return refuse(notes.warning(ProgramSettingsFile::path(AppPaths::AppDataFolder()),
+                                    m_preferences.settingsSummary()));
     if (m_preferences.office() < 0)
         return refuse(m_messages.text(40));
     if (!m_backends.forOffice(m_preferences.office()))
         return refuse(QStringLiteral("the office chosen in the preferences cannot be used on this system"));
     if (!options.setFile.isEmpty()) {
-        if (!QFileInfo(options.setFile).isFile())
-            return refuse(QStringLiteral("set file not found: ") + options.setFile);
-        FormatSetFile::LoadFormatSet(QFileInfo(options.setFile).absoluteFilePath(), m_formatSet, *m_queries);
+        QString refusal;
+        if (!FormatSetFile::LoadFormatSet(QFileInfo(options.setFile).absoluteFilePath(), m_formatSet, *m_queries,
+                                          &refusal))
+            return refuse(refusal);
     }
     return chooseWork(options.path);
 }
@@ -204,6 +213,11 @@ void BatchRunner::showMessage(const QString &text, MessageIcon icon)
 void BatchRunner::openLog(const QString &path)
 {
     m_err << "Tablevane: failed documents are listed in " << path << Qt::endl;
+}
+
+void BatchRunner::notice(const QString &text)
+{
+    m_err << "Tablevane: " << text << Qt::endl;
 }
 
 void BatchRunner::reportFailure()

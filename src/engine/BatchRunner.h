@@ -72,6 +72,7 @@ public:
     void processEvents() override;
     void showMessage(const QString &text, MessageIcon icon) override;
     void openLog(const QString &path) override;
+    void notice(const QString &text) override;
 
 private:
     bool prepare(const Options &options);

@@ -31,6 +31,11 @@ void EngineBackendHost::writeLogLine(const QString &first, const QString &second
     m_run.WriteLogLine(first, second);
 }
 
+void EngineBackendHost::notice(const QString &text)
+{
+    m_run.notice(text);
+}
+
 void EngineBackendHost::setProblemLogged()
 {
     m_run.setProblemLogged();

@@ -21,6 +21,7 @@ public:
     void showMessage(const QString &text, MessageIcon icon) override;
     void writeLogLine(const QString &first, const QString &second) override;
     void setProblemLogged() override;
+    void notice(const QString &text) override;
     void reportProgress(int position, int count, ProgressWording wording) override;
     QueryResults &queryResults() override;
     int maxScanColumns() const override;

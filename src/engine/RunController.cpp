@@ -63,13 +63,15 @@ void RunController::StartRun()
     m_state.Position = 1;
     m_logFailureShown = false;
     AppPaths::ensureAppDataFolder();
-    if (m_host.logChecked() && !RunLog::emptyLog(AppPaths::logFile()))
+    m_log.acquire();
+    if (m_host.logChecked() && !RunLog::emptyLog(m_log.path()))
         reportLogFailure();
     if (m_host.oneFileChosen()) {
         const QString path = m_host.workPathText();
         m_state.Count = 1;
         m_state.WorkFolder = AppPaths::folderPart(path);
         m_state.Files = QStringList{QString(), AppPaths::fileNamePart(path)};
+        m_state.Undecodable.clear();
     }
     PauseOrResume();
 }
@@ -94,6 +96,7 @@ void RunController::StopRun()
     ResetStartButton();
     m_host.showSettingsSummary();
     openLogIfProblem();
+    m_log.release();
     makeFreshWorker();
     emit runStopped();
 }
@@ -106,7 +109,7 @@ void RunController::ResetStartButton()
 
 void RunController::ViewLog()
 {
-    const QString path = AppPaths::logFile();
+    const QString path = m_log.path();
     if (QFileInfo::exists(path))
         m_host.openLog(path);
     else
@@ -126,8 +129,15 @@ void RunController::ShowChoosePatternSheetMessage()
 void RunController::WriteLogLine(const QString &first, const QString &second)
 {
     AppPaths::ensureAppDataFolder();
-    if (!RunLog::WriteLogLine(AppPaths::logFile(), first, second))
+    if (RunLog::WriteLogLine(m_log.path(), first, second))
+        m_log.lineWritten();
+    else
         reportLogFailure();
+}
+
+void RunController::notice(const QString &text)
+{
+    m_host.notice(text);
 }
 
 void RunController::setProblemLogged()
@@ -142,7 +152,7 @@ void RunController::reportLogFailure()
     if (m_logFailureShown)
         return;
     m_logFailureShown = true;
-    m_host.showMessage(QStringLiteral("The log file cannot be written:\n") + AppPaths::logFile(), MessageIcon::Error);
+    m_host.showMessage(QStringLiteral("The log file cannot be written:\n") + m_log.path(), MessageIcon::Error);
 }
 
 QString RunController::progressText(const MessageTable &messages, int position, int count, ProgressWording wording)
@@ -169,7 +179,9 @@ void RunController::RunStep(TWorkThread *caller)
         return;
     m_stepRunning = true;
     const QString path = AppPaths::joinPath(m_state.WorkFolder, m_state.fileAt(m_state.Position));
-    if (m_host.applyForAll())
+    if (m_state.Undecodable.contains(m_state.Position))
+        failDocument(path, m_host.officeChoice(), QStringLiteral("its name is not valid in the system's encoding"));
+    else if (m_host.applyForAll())
         runAllSheets(path);
     else
         runOneSheet(path);
@@ -210,7 +222,7 @@ void RunController::runOneSheet(const QString &path)
         bool ok = false;
         const int n = m_host.applySheetText().toInt(&ok);
         if (!ok || n <= 0)
-            failSheetNumber(path, office);
+            failDocument(path, office);
         else
             backend->formatDocument(path, office == 0 ? n : n - 1, m_state.Position, m_state.Count,
                                     m_host.formatJob(), m_host.backendHost());
@@ -218,10 +230,10 @@ void RunController::runOneSheet(const QString &path)
     m_host.processEvents();
 }
 
-void RunController::failSheetNumber(const QString &path, int office)
+void RunController::failDocument(const QString &path, int office, const QString &reason)
 {
-    // No sheet to work on: the document fails like any other, in its office's words.
-    const QString message = m_messages.text(46);
+    // The document fails like any other, in its office's words.
+    const QString message = reason.isEmpty() ? m_messages.text(46) : m_messages.text(46) + QStringLiteral(": ") + reason;
     if (m_host.logChecked()) {
         if (office == 0)
             WriteLogLine(RunLog::excelLineStart(path, QDateTime::currentDateTime()), RunLog::excelLineEnd(message));
@@ -238,6 +250,7 @@ void RunController::EndRun()
     ResetStartButton();
     m_host.showSettingsSummary();
     openLogIfProblem();
+    m_log.release();
     m_host.showMessage(m_messages.text(12), MessageIcon::Information);
     makeFreshWorker();
     emit runFinished();
@@ -245,8 +258,10 @@ void RunController::EndRun()
 
 void RunController::openLogIfProblem()
 {
-    const QString path = AppPaths::logFile();
-    if (m_state.ProblemLogged && QFileInfo::exists(path) && m_host.logChecked())
+    // Only a log that holds this run's failures is worth opening.
+    const QString path = m_log.path();
+    if (m_state.ProblemLogged && QFileInfo::exists(path) && m_host.logChecked() && m_log.linesWritten() > 0
+        && !m_logFailureShown)
         m_host.openLog(path);
 }
 

@@ -2,6 +2,7 @@
 
 #include "MessageTable.h"
 #include "ProgressWording.h"
+#include "RunLogFile.h"
 #include "RunState.h"
 
 #include <QObject>
@@ -44,6 +45,7 @@ public:
     void WriteLogLine(const QString &first, const QString &second);
     void ReportProgress(int position, int count, ProgressWording wording);
     void setProblemLogged();
+    void notice(const QString &text);
 
     // The program is ending, mid-run or paused: every worker is told to end and a step
     // under way stops after its current call. Safe inside a step.
@@ -52,6 +54,8 @@ public:
     // the message loop has returned).
     void shutdown();
     bool shuttingDown() const { return m_shuttingDown; }
+    // The log of the current or last run.
+    QString logPath() const { return m_log.path(); }
 
     static QString progressText(const MessageTable &messages, int position, int count, ProgressWording wording);
 
@@ -64,7 +68,9 @@ private:
     void RunStep(TWorkThread *caller);
     void runAllSheets(const QString &path);
     void runOneSheet(const QString &path);
-    void failSheetNumber(const QString &path, int office);
+    // A document the step cannot hand to the back-end (no sheet number, a name no
+    // office can open) fails as the back-end would fail it.
+    void failDocument(const QString &path, int office, const QString &reason = QString());
     void EndRun();
     void makeFreshWorker();
     void openLogIfProblem();
@@ -73,6 +79,7 @@ private:
     RunHost &m_host;
     MessageTable &m_messages;
     RunState m_state;
+    RunLogFile m_log;
     // Workers are owned here and deleted only once their thread has ended: a worker
     // may be blocked in a step that is still on the call stack.
     std::unique_ptr<TWorkThread> m_worker;

@@ -41,4 +41,6 @@ public:
     virtual void processEvents() = 0;
     virtual void showMessage(const QString &text, MessageIcon icon) = 0;
     virtual void openLog(const QString &path) = 0;
+    // A back-end's notice (see BackendHost::notice).
+    virtual void notice(const QString &) {}
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,9 @@ struct RunState
     int Position = 1;
     bool RunInProgress = false;
     bool ProblemLogged = false;
+    // Positions in Files of names the system's encoding cannot decode, shown escaped:
+    // no office can open them, so each fails as a document.
+    QSet<int> Undecodable;
 
     QString fileAt(int position) const { return position > 0 && position < Files.size() ? Files.at(position) : QString(); }
 };

@@ -13,6 +13,8 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/RunController.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunHost.h
     ${CMAKE_CURRENT_LIST_DIR}/RunLog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RunLogFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunState.h
+    ${CMAKE_CURRENT_LIST_DIR}/StoreTarget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TWorkThread.cpp
 )

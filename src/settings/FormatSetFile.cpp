@@ -4,7 +4,12 @@
 #include "IniFile.h"
 #include "SetLoadHost.h"
 
+#include "TextLimits.h"
+
 #include <QFileInfo>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -16,6 +21,7 @@ const QString kWidth = QStringLiteral("Width of columns");
 const QString kAdditional = QStringLiteral("Additional");
 const QString kApplyTo = QStringLiteral("ApplyTo");
 const QString kRange = QStringLiteral("Range");
+const std::array<QString, 7> kSections = {kOrientation, kFont, kInterLeave, kWidth, kAdditional, kApplyTo, kRange};
 
 // Message-table entries of the loading messages.
 enum Message {
@@ -207,12 +213,26 @@ bool SaveFormatSet(const QString &path, const FormatSetModel &model)
     return ini.save(path);
 }
 
-void LoadFormatSet(const QString &path, FormatSetModel &model, SetLoadHost &host)
+bool LoadFormatSet(const QString &path, FormatSetModel &model, SetLoadHost &host, QString *refusal)
 {
-    // A missing or unreadable file reads as an empty one: every key takes its default.
+    // Loading something else as a set file would silently turn every choice into its
+    // default, and a run would then format with choices nobody made.
+    auto refuse = [&](const QString &why) {
+        if (refusal)
+            *refusal = QStringLiteral("The set file %1 cannot be used: %2.").arg(TextLimits::clip(path), why);
+        return false;
+    };
+    if (!QFileInfo::exists(path))
+        return refuse(QStringLiteral("it does not exist"));
     IniFile ini;
-    ini.load(path);
+    if (!ini.load(path))
+        return refuse(QStringLiteral("it cannot be read whole (not a file, unreadable, or over 16 MB)"));
+    const bool recognised = std::any_of(kSections.begin(), kSections.end(),
+                                        [&](const QString &section) { return ini.hasSection(section); });
+    if (!recognised)
+        return refuse(QStringLiteral("it holds none of the sections of a set file"));
     LoadFormatSet(ini, model, host);
+    return true;
 }
 
 void LoadFormatSet(const IniFile &ini, FormatSetModel &model, SetLoadHost &host)

@@ -17,9 +17,11 @@ bool SaveFormatSet(const QString &path, const FormatSetModel &model);
 void SaveFormatSet(IniFile &ini, const FormatSetModel &model);
 
 // Reads the file into the model in the loading order, showing the messages of a
-// missing pattern file or a mismatching pattern sheet through the host. A missing
-// file reads as an empty one. The file itself is never changed.
-void LoadFormatSet(const QString &path, FormatSetModel &model, SetLoadHost &host);
+// missing pattern file or a mismatching pattern sheet through the host. A file that is
+// missing, cannot be read whole, or holds none of a set file's sections is refused:
+// false, the model untouched, and *refusal says why. Missing keys of a set file take
+// their read defaults. The file itself is never changed.
+bool LoadFormatSet(const QString &path, FormatSetModel &model, SetLoadHost &host, QString *refusal = nullptr);
 // The same from ini text already read.
 void LoadFormatSet(const IniFile &ini, FormatSetModel &model, SetLoadHost &host);
 

@@ -45,6 +45,7 @@ public:
     bool save(const QString &path) const;
 
     bool contains(const QString &section, const QString &key) const;
+    bool hasSection(const QString &section) const { return findSection(section) >= 0; }
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     int readInteger(const QString &section, const QString &key, int defaultValue) const;
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;

@@ -2,9 +2,10 @@
 
 #include "AppPaths.h"
 #include "IniFile.h"
-#include "PreferencesModel.h"
+#include "TextLimits.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -38,8 +39,25 @@ void selectFallbackSaveAs(PreferencesModel &prefs)
         prefs.setSaveAs(5);
 }
 
-void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs)
+// Notes a stored choice that is missing, not a number or outside [minimum, maximum].
+void checkChoice(const IniFile &ini, const QString &section, const QString &key, int minimum, int maximum,
+                 PreferencesReadNotes *notes)
 {
+    if (!notes)
+        return;
+    if (!ini.contains(section, key)) {
+        notes->problems.append(QStringLiteral("it holds no \"%1\" choice").arg(key));
+        return;
+    }
+    const QString text = ini.readString(section, key, QString());
+    const std::optional<int> value = IniFile::parseInteger(text);
+    if (!value || *value < minimum || *value > maximum)
+        notes->problems.append(QStringLiteral("its \"%1\" value \"%2\" is not valid").arg(key, TextLimits::clip(text)));
+}
+
+void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesReadNotes *notes)
+{
+    checkChoice(ini, kOffice, QStringLiteral("Office"), -1, 1, notes);
     prefs.setOffice(readChoice(ini, kOffice, QStringLiteral("Office"), -1, -1, 1));
     if (prefs.office() == kCalc)
         prefs.setDocTableEnabled(false);
@@ -47,13 +65,21 @@ void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs)
         prefs.setDocTable(ini.readBool(kSaveAs, QStringLiteral("Doc"), false));
 
     prefs.setSaveAs(ini.readInteger(kSaveAs, QStringLiteral("Save as"), -1));
-    if (prefs.saveAs() < 0)
+    if (prefs.saveAs() < 0) {
+        if (notes && prefs.office() >= 0)
+            notes->problems.append(QStringLiteral("its \"Save as\" value \"%1\" names no format of %2")
+                                       .arg(TextLimits::clip(ini.readString(kSaveAs, QStringLiteral("Save as"), QString())),
+                                            prefs.officeItems().at(prefs.office())));
         selectFallbackSaveAs(prefs);
+    }
 
     // Choosing XLSX selects its save-as entry, replacing the stored one. An Excel older
     // than 12 cannot open XLSX, so that choice falls back to XLS.
+    checkChoice(ini, kExtension, QStringLiteral("Extension"), -1, 2, notes);
     prefs.setExtension(readChoice(ini, kExtension, QStringLiteral("Extension"), 0, -1, 2));
     if (prefs.extension() == kXlsx && prefs.detection().ExcelMajorVersion < 12) {
+        if (notes)
+            notes->problems.append(QStringLiteral("its XLSX choice needs Microsoft Excel 2007 or later"));
         prefs.setExtension(0);
         selectFallbackSaveAs(prefs);
     }
@@ -73,6 +99,14 @@ void readTextOutput(const IniFile &ini, PreferencesModel &prefs)
 
 } // namespace
 
+QString PreferencesReadNotes::warning(const QString &file, const QString &choicesTaken) const
+{
+    return QStringLiteral("The preferences file %1 could not be used as it stands: %2.\n"
+                          "Tablevane uses instead: %3.\nChange it in Settings > Preferences.")
+        .arg(TextLimits::clip(file), problems.join(QStringLiteral("; ")),
+             choicesTaken.isEmpty() ? QStringLiteral("no office") : choicesTaken);
+}
+
 namespace ProgramSettingsFile {
 
 QString path(const QString &appDataFolder)
@@ -80,29 +114,57 @@ QString path(const QString &appDataFolder)
     return AppPaths::joinPath(appDataFolder, QStringLiteral("Tablevane.ini"));
 }
 
-std::optional<ProgramWindowState> LoadProgramSettings(const QString &appDataFolder, PreferencesModel &prefs)
+std::optional<ProgramWindowState> LoadProgramSettings(const QString &appDataFolder, PreferencesModel &prefs,
+                                                     PreferencesReadNotes *notes)
 {
     if (!QDir(appDataFolder).exists()) {
         QDir().mkpath(appDataFolder);
         return std::nullopt;
     }
     // A missing or unreadable file reads as an empty one: every key takes its default.
+    // Only a missing one (a first start) takes them without a word.
+    const QString file = path(appDataFolder);
     IniFile ini;
-    ini.load(path(appDataFolder));
-    return LoadProgramSettings(ini, prefs);
+    const bool readable = ini.load(file);
+    const bool exists = QFileInfo::exists(file) || QFileInfo(file).isSymLink();
+    if (notes)
+        notes->fileExists = exists;
+    if (exists && !readable) {
+        if (notes)
+            notes->problems.append(QStringLiteral("it cannot be read (not a file, unreadable, or over 16 MB)"));
+        return LoadProgramSettings(ini, prefs, nullptr);
+    }
+    return LoadProgramSettings(ini, prefs, exists ? notes : nullptr);
 }
 
-ProgramWindowState LoadProgramSettings(const IniFile &ini, PreferencesModel &prefs)
+ProgramWindowState LoadProgramSettings(const IniFile &ini, PreferencesModel &prefs, PreferencesReadNotes *notes)
 {
     ProgramWindowState window;
     window.Left = ini.readInteger(kPosition, QStringLiteral("Left"), 100);
     window.Top = ini.readInteger(kPosition, QStringLiteral("Top"), 100);
     window.APAStyle = ini.readBool(kApaStyle, QStringLiteral("APAStyle"), false);
-    readOfficeChoices(ini, prefs);
+    readOfficeChoices(ini, prefs, notes);
     readTextOutput(ini, prefs);
     window.LanguageFile = ini.readString(kLanguage, QStringLiteral("LanguageFile"), QString());
     window.HelpFile = ini.readString(kHelp, QStringLiteral("HelpFile"), QString());
     return window;
+}
+
+void noteAvailabilityChanges(const PreferencesModel::Snapshot &before, const PreferencesModel &after,
+                             PreferencesReadNotes &notes)
+{
+    if (!notes.fileExists)
+        return;
+    if (before.office != after.office()) {
+        if (before.office >= 0)
+            notes.problems.append(QStringLiteral("the office it names (%1) is not installed")
+                                      .arg(after.officeItems().value(before.office)));
+        else if (notes.clean())   // a missing or bad "Office" value is noted already
+            notes.problems.append(QStringLiteral("it names no office"));
+    } else if (before.extension != after.extension() || before.saveAs != after.saveAs()) {
+        notes.problems.append(QStringLiteral("its document kind or save-as format cannot be used with the "
+                                             "installed office"));
+    }
 }
 
 bool SaveProgramSettings(const QString &appDataFolder, const PreferencesModel &prefs, const ProgramWindowState &window)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "PreferencesModel.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 class IniFile;
-class PreferencesModel;
 
 // The part of the preferences that the main window and the Language and help window
 // hold: their keys are read and written here, applied by the window.
@@ -18,6 +20,20 @@ struct ProgramWindowState
     QString HelpFile;
 };
 
+// What reading an existing preferences file had to put in place of its own choices of
+// office, extension and save-as format. A run must not store with choices the file did
+// not hold (an unreadable file would otherwise turn into "store every document in
+// place"), so the window warns about them and the batch refuses to start.
+struct PreferencesReadNotes
+{
+    bool fileExists = false;
+    QStringList problems;
+
+    bool clean() const { return problems.isEmpty(); }
+    // One message naming the file, what was wrong and the choices taken instead.
+    QString warning(const QString &file, const QString &choicesTaken) const;
+};
+
 // The preferences file Tablevane.ini in the program's data folder.
 namespace ProgramSettingsFile {
 
@@ -26,9 +42,15 @@ QString path(const QString &appDataFolder);
 // LoadProgramSettings: when the folder is missing it is created and nothing is read
 // (nothing returned); otherwise the Preferences choices are read into the model in
 // their order and the window's part is returned for the caller to apply.
-std::optional<ProgramWindowState> LoadProgramSettings(const QString &appDataFolder, PreferencesModel &prefs);
+std::optional<ProgramWindowState> LoadProgramSettings(const QString &appDataFolder, PreferencesModel &prefs,
+                                                     PreferencesReadNotes *notes = nullptr);
 // The reading steps alone, from ini text already read.
-ProgramWindowState LoadProgramSettings(const IniFile &ini, PreferencesModel &prefs);
+ProgramWindowState LoadProgramSettings(const IniFile &ini, PreferencesModel &prefs,
+                                       PreferencesReadNotes *notes = nullptr);
+// Adds to notes what the office availability rule changed in the choices read (before
+// is the model's state ahead of the rule). Nothing when no file was read.
+void noteAvailabilityChanges(const PreferencesModel::Snapshot &before, const PreferencesModel &after,
+                             PreferencesReadNotes &notes);
 
 // SaveProgramSettings: writes every key in its order, keeping keys it does not know.
 // False when the folder could not be created or the file not written; the old file

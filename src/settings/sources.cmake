@@ -9,4 +9,5 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/PreferencesModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramSettingsFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SaveAsTables.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TextLimits.cpp
 )

@@ -51,6 +51,7 @@ private slots:
     void closingDuringPausedRunEndsCleanly();
     void setFileOnCommandLineLoadedAtEveryShow();
     void preferencesPlaceTheWindowAndSetApa();
+    void unusableFilesAreRefusedWithAWarning();
     void apaStyleLocksItsControls();
     void openSetDialog();
     void placementOnTheScreens_data();
@@ -476,6 +477,44 @@ void TestMainWindow::preferencesPlaceTheWindowAndSetApa()
     window.hide();
     window.Restore1Click();
     QCOMPARE(window.pos(), QPoint(33, 44));
+}
+
+void TestMainWindow::unusableFilesAreRefusedWithAWarning()
+{
+    WindowFixture fixture(true, {}, {}, false, false);
+    QDir().mkpath(fixture.config.filePath(QStringLiteral("Tablevane")));
+    QFile ini(fixture.config.filePath(QStringLiteral("Tablevane/Tablevane.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Office]\r\nOffice=0\r\n[Extension]\r\nExtension=1\r\n[Save as]\r\nSave as=3\r\n");
+    ini.close();
+    fixture.create();
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    window.hide();
+    window.Restore1Click();
+    // One warning, at the start, naming the file and what the window took instead.
+    QCOMPARE(fixture.messages.shown.size(), 1);
+    QCOMPARE(fixture.messages.shown.constFirst().icon, MessageIcon::Warning);
+    const QString text = fixture.messages.shown.constFirst().text;
+    QVERIFY2(text.contains(ini.fileName()) && text.contains(QStringLiteral("(Microsoft Office Excel) is not installed"))
+                 && text.contains(QStringLiteral("uses instead: OpenOffice.org Calc + ")),
+             qPrintable(text));
+
+    // A set file that is none keeps the window's choices and its caption.
+    QTemporaryDir folder;
+    const QString set = folder.filePath(QStringLiteral("noise.tvx"));
+    QFile file(set);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1000, '\x01'));
+    file.close();
+    fixture.ui().rgbOrient->item(1)->click();
+    fixture.messages.clear();
+    window.HandleDroppedItem(set);
+    QCOMPARE(fixture.messages.texts(),
+             QStringList{QStringLiteral("The set file ") + set
+                         + QStringLiteral(" cannot be used: it holds none of the sections of a set file.")});
+    QCOMPARE(window.formatSet().set().Orientation, 1);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tablevane"));
 }
 
 void TestMainWindow::apaStyleLocksItsControls()

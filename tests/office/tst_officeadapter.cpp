@@ -207,8 +207,11 @@ void TestOfficeAdapter::writtenPropertiesSurviveAStore()
         style->setProperties(page);
         const std::unique_ptr<CalcHeaderContent> header = style->rightPageHeaderContent();
         header->setLeftText(QStringLiteral("Bericht für März.xls"));
-        header->setCentreText(QString());
-        header->insertCentrePageNumber();
+        header->setCentreText(QStringLiteral("Confidential "));
+        header->appendCentrePageNumber();
+        header->appendCentrePageNumber();
+        header->removeCentrePageNumbers();
+        header->appendCentrePageNumber();
         style->setRightPageHeaderContent(*header);
         doc->storeToUrl(CalcPaths::documentUrl(target), {filter, std::nullopt});
     }
@@ -253,6 +256,7 @@ void TestOfficeAdapter::writtenPropertiesSurviveAStore()
     const std::unique_ptr<CalcHeaderContent> header = style->rightPageHeaderContent();
     QCOMPARE(header->leftText(), QStringLiteral("Bericht für März.xls"));
     QCOMPARE(header->centrePageNumberCount(), 1);
+    QVERIFY2(header->centreText().startsWith(QStringLiteral("Confidential ")), qPrintable(header->centreText()));
 }
 
 void TestOfficeAdapter::storesInPlace()

@@ -100,6 +100,7 @@ private slots:
     void odsIsStoredAsXlsWithTheRegisteredFilter();
     void textCsvTakesItsOptions();
     void damagedXlsIsLeftByteIdenticalAndLogged();
+    void readOnlyAndOpenDocumentsAreNotStoredOver();
     void emptySheetIsLeftAlone();
     void everySheetKeepsItsFormattingInAnotherFormat();
     void queriesReadRealDocuments();
@@ -207,24 +208,39 @@ void TestOfficeFormat::formattingTwiceKeepsOnePageNumber()
     QFETCH(int, extension);
     QFETCH(int, entry);
     const QString file = make(name);
+    {
+        // The user's own centre text.
+        Reopened doc(*m_office, file);
+        const std::unique_ptr<CalcPageStyle> style = doc.style();
+        const std::unique_ptr<CalcHeaderContent> header = style->rightPageHeaderContent();
+        header->setCentreText(QStringLiteral("Confidential"));
+        style->setRightPageHeaderContent(*header);
+        doc.document->store();
+    }
     FormatJob job = everyChoice();
     job.saveAs.Extension = extension;
     job.saveAs.SaveAs = entry;
     if (entry == 3)
         job.saveAs.calcFilter = CalcFilter{QStringLiteral("calc8"), QString(), QStringLiteral(".ods")};
+    auto centre = [&] {
+        Reopened doc(*m_office, file);
+        const std::unique_ptr<CalcHeaderContent> header = doc.style()->rightPageHeaderContent();
+        return std::pair{header->centreText(), header->centrePageNumberCount()};
+    };
     RecordingBackendHost host;
+    job.set.PageNumeration = false;
+    format(file, job, host);
+    QCOMPARE(centre(), std::pair(QStringLiteral("Confidential"), 0));
+    job.set.PageNumeration = true;
     format(file, job, host);
     format(file, job, host);
     QVERIFY(!host.problemLogged);
-    {
-        Reopened doc(*m_office, file);
-        QCOMPARE(doc.style()->rightPageHeaderContent()->centrePageNumberCount(), 1);
-    }
+    const auto [text, fields] = centre();
+    QVERIFY2(text.startsWith(QStringLiteral("Confidential")), qPrintable(text));
+    QCOMPARE(fields, 1);
     job.set.PageNumeration = false;
     format(file, job, host);
-    Reopened doc(*m_office, file);
-    QCOMPARE(doc.style()->rightPageHeaderContent()->centrePageNumberCount(), 0);
-    QCOMPARE(doc.style()->rightPageHeaderContent()->centreText(), QString());
+    QCOMPARE(centre(), std::pair(text, 1));   // left as the document had it
 }
 
 void TestOfficeFormat::everySheetKeepsItsFormattingInAnotherFormat()
@@ -336,12 +352,20 @@ void TestOfficeFormat::odsIsStoredAsXlsWithTheRegisteredFilter()
 {
     const QString source = make(QStringLiteral("report.ods"));
     const QByteArray before = hashOf(source);
+    // An unrelated workbook of the target's name goes to the trash, whole.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    const QByteArray unrelated = hashOf(make(QStringLiteral("report.xls"), 40));
     FormatJob job = everyChoice();
     job.saveAs.Extension = 1;
     RecordingBackendHost host;
     format(source, job, host);
     QVERIFY(!host.problemLogged);
     QCOMPARE(hashOf(source), before);   // the source stays as it was
+    QCOMPARE(host.logLines.size(), 1);
+    const QString trashed = host.logLines.first().second.section(QStringLiteral("trash: "), 1);
+    QCOMPARE(hashOf(trashed), unrelated);
+    QFile::remove(trashed);
 
     Reopened doc(*m_office, path(QStringLiteral("report.xls")));
     QVERIFY(doc.document);
@@ -387,6 +411,38 @@ void TestOfficeFormat::damagedXlsIsLeftByteIdenticalAndLogged()
     QCOMPARE(host.logLines.first().first, file);
     QCOMPARE(host.logLines.first().second, QStringLiteral("can`t process document"));
     QCOMPARE(hashOf(file), before);
+}
+
+void TestOfficeFormat::readOnlyAndOpenDocumentsAreNotStoredOver()
+{
+    const QString file = make(QStringLiteral("shared.xls"));
+    const QByteArray before = hashOf(file);
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    RecordingBackendHost host;
+    format(file, everyChoice(), host);
+    QCOMPARE(host.logLines.size(), 1);
+    QCOMPARE(host.logLines.first().second, QStringLiteral("can`t process document: the document is read-only"));
+    QCOMPARE(hashOf(file), before);
+
+    // Stored as a copy, a read-only document is formatted as any other.
+    FormatJob copy = everyChoice();
+    copy.saveAs.SaveAs = 3;
+    copy.saveAs.calcFilter = CalcFilter{QStringLiteral("calc8"), QString(), QStringLiteral(".ods")};
+    RecordingBackendHost copyHost;
+    format(file, copy, copyHost);
+    QVERIFY(!copyHost.problemLogged);
+    QVERIFY(Reopened(*m_office, path(QStringLiteral("shared.ods"))).document);
+
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+    QFile lock(path(QStringLiteral(".~lock.shared.xls#")));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(",someone,otherhost,09.12.2026 10:00,file:///home/someone/.config/libreoffice/4;\n");
+    lock.close();
+    RecordingBackendHost lockedHost;
+    format(file, everyChoice(), lockedHost);
+    QVERIFY(lockedHost.problemLogged);
+    QCOMPARE(hashOf(file), before);
+    lock.remove();
 }
 
 void TestOfficeFormat::emptySheetIsLeftAlone()

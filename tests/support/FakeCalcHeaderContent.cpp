@@ -16,10 +16,14 @@ void FakeCalcHeaderContent::setCentreText(const QString &text)
         m_data.centre.append({FakeCalcHeaderPart::Kind::Text, text});
 }
 
-void FakeCalcHeaderContent::insertCentrePageNumber()
+void FakeCalcHeaderContent::appendCentrePageNumber()
 {
     // The field is created through the document, which must still be open.
     m_document.book(QStringLiteral("createPageNumber"));
-    // A new cursor stands at the start of the text.
-    m_data.centre.prepend({FakeCalcHeaderPart::Kind::PageNumber, {}});
+    m_data.centre.append({FakeCalcHeaderPart::Kind::PageNumber, {}});
+}
+
+void FakeCalcHeaderContent::removeCentrePageNumbers()
+{
+    m_data.centre.removeIf([](const FakeCalcHeaderPart &part) { return part.kind == FakeCalcHeaderPart::Kind::PageNumber; });
 }

@@ -16,7 +16,8 @@ public:
     QString centreText() override { return m_data.centreText(); }
     int centrePageNumberCount() override { return m_data.pageNumberCount(); }
     void setCentreText(const QString &text) override;
-    void insertCentrePageNumber() override;
+    void appendCentrePageNumber() override;
+    void removeCentrePageNumbers() override;
     QString rightText() override { return m_data.right; }
 
     const FakeCalcHeaderData &data() const { return m_data; }

@@ -71,8 +71,11 @@ FakeCalcWorkbook FakeCalcOffice::file(const QString &path) const
 
 void FakeCalcOffice::check(const QString &call) const
 {
-    if (failOn.contains(call))
-        throw CalcError(QStringLiteral("simulated failure of ") + call);
+    if (!failOn.contains(call))
+        return;
+    if (beforeFailing)
+        beforeFailing(call);
+    throw CalcError(QStringLiteral("simulated failure of ") + call);
 }
 
 bool FakeCalcOffice::exportFilterRegistered(const QString &name)

@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 // A simulated office for the Calc back-end. Its "disk" maps document URLs to
 // workbooks: loading copies one into an open document, storing copies it back under
 // the target URL. Tests put workbooks on the disk, run the back-end and read what was
@@ -49,6 +51,8 @@ public:
     // "setOptimalWidths", "setColumnWidths", "columnWidths", "contents", "cellTypes",
     // "store", "storeToUrl", "close".
     QSet<QString> failOn;
+    // Runs when a call named in failOn is about to fail (what a dying office leaves).
+    std::function<void(const QString &call)> beforeFailing;
 
     // Throws CalcError when the call is to fail.
     void check(const QString &call) const;

@@ -23,6 +23,8 @@ void FakeOfficeBackend::formatDocument(const QString &path, int sheet, int posit
                 host.writeLogLine(path, host.message(46));
         }
         host.setProblemLogged();
+    } else if (emptyNames.contains(QFileInfo(path).fileName())) {
+        host.notice(path + QStringLiteral(": nothing formatted, cell A1 of sheet %1 is empty").arg(sheet + 1));
     }
     host.reportProgress(position, count, m_wording);
 }

@@ -31,6 +31,7 @@ public:
     void writeLogLine(const QString &first, const QString &second) override;
     void setProblemLogged() override;
     void reportProgress(int position, int count, ProgressWording wording) override;
+    void notice(const QString &text) override { notices.append(text); }
     QueryResults &queryResults() override { return results; }
     int maxScanColumns() const override { return maxColumns; }
     void setSheetNumberItems(int count) override;
@@ -44,6 +45,7 @@ public:
     bool problemLogged = false;
     QList<Progress> progress;
     QList<Shown> messages;
+    QStringList notices;
     QueryResults results;
     int maxColumns = 256;
 

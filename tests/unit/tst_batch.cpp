@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 // The headless batch: the same run without a window, reporting on the terminal.
 class TestBatch : public QObject
 {
@@ -22,6 +25,10 @@ private slots:
     void setFileMessagesGoToStandardError();
     void setFileChoicesReachTheBackend();
     void repeatedRunsEndCleanly();
+    void unusablePreferencesRefuseTheRun_data();
+    void unusablePreferencesRefuseTheRun();
+    void unusableSetFileRefusesTheRun();
+    void undecodableNamesFailAndEmptySheetsAreNamed();
 
 private:
     int runBatch(const QStringList &arguments);
@@ -188,6 +195,78 @@ void TestBatch::repeatedRunsEndCleanly()
         QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path()}), int(BatchRunner::AllDone));
     }
     QCOMPARE(m_calc->calls.size(), 200);
+}
+
+void TestBatch::unusablePreferencesRefuseTheRun_data()
+{
+    QTest::addColumn<QByteArray>("content");   // null: the preferences file is a folder
+    QTest::addColumn<QString>("why");
+    QByteArray noise(4096, Qt::Uninitialized);
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + 13) % 251);
+    QTest::newRow("random bytes") << noise << "holds no \"Office\" choice";
+    QTest::newRow("empty") << QByteArray("") << "holds no \"Office\" choice";
+    QTest::newRow("over 16 MB") << QByteArray(17 * 1024 * 1024, ';') << "cannot be read";
+    QTest::newRow("folder") << QByteArray() << "cannot be read";
+    QTest::newRow("Excel not installed")
+        << QByteArray("[Office]\r\nOffice=0\r\n[Extension]\r\nExtension=0\r\n[Save as]\r\nSave as=3\r\n")
+        << "(Microsoft Office Excel) is not installed";
+    QTest::newRow("office out of range")
+        << QByteArray("[Office]\r\nOffice=99\r\n[Extension]\r\nExtension=0\r\n[Save as]\r\nSave as=3\r\n")
+        << "\"Office\" value \"99\" is not valid";
+    QTest::newRow("save-as out of range")
+        << QByteArray("[Office]\r\nOffice=1\r\n[Extension]\r\nExtension=0\r\n[Save as]\r\nSave as=" + QByteArray(500, '9') + "\r\n")
+        << "names no format of OpenOffice.org Calc";
+}
+
+void TestBatch::unusablePreferencesRefuseTheRun()
+{
+    // Every fallback here would store the .xls documents in place, though the user's
+    // file asked for something else or could not be read at all.
+    QFETCH(QByteArray, content);
+    QFETCH(QString, why);
+    makeDocuments({QStringLiteral("a.xls")});
+    const QString ini = m_config->filePath(QStringLiteral("Tablevane/Tablevane.ini"));
+    QDir().mkpath(content.isNull() ? ini : m_config->filePath(QStringLiteral("Tablevane")));
+    if (!content.isNull())
+        writeFile(ini, content);
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path()}), int(BatchRunner::NothingStarted));
+    QVERIFY(m_calc->calls.isEmpty());
+    QVERIFY2(m_err.contains(QStringLiteral("The preferences file ") + ini + QStringLiteral(" could not be used")), qPrintable(m_err));
+    QVERIFY2(m_err.contains(why), qPrintable(m_err));
+    QVERIFY(m_err.contains(QStringLiteral("Tablevane uses instead: OpenOffice.org Calc + ")));
+    QVERIFY2(m_err.size() < 1000, qPrintable(m_err));   // long values are cut
+    if (!content.isNull()) {
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() == content);
+    }
+}
+
+void TestBatch::unusableSetFileRefusesTheRun()
+{
+    makeDocuments({QStringLiteral("a.xls")});
+    const QString set = m_documents->filePath(QStringLiteral("noise.tvx"));
+    writeFile(set, QByteArray(65536, '\x9c'));
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path(), QStringLiteral("--set"), set}),
+             int(BatchRunner::NothingStarted));
+    QVERIFY2(m_err.contains(QStringLiteral("holds none of the sections of a set file")), qPrintable(m_err));
+    QVERIFY(m_calc->calls.isEmpty());
+}
+
+void TestBatch::undecodableNamesFailAndEmptySheetsAreNamed()
+{
+    makeDocuments({QStringLiteral("good.xls"), QStringLiteral("empty.xls")});
+    const int fd = ::open((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    m_calc->emptyNames = {QStringLiteral("empty.xls")};
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path()}), int(BatchRunner::SomeFailed));
+    QCOMPARE(m_calc->calls.size(), 2);
+    QVERIFY2(m_err.contains(m_documents->path() + QStringLiteral("/caf\\xE9.xls can`t process document")), qPrintable(m_err));
+    QVERIFY2(m_err.contains(QStringLiteral("empty.xls: nothing formatted")), qPrintable(m_err));
+    QVERIFY(m_out.contains(QStringLiteral("Complete 3 from 3")));
+    ::unlink((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData());   // Qt could not
 }
 
 QTEST_GUILESS_MAIN(TestBatch)

@@ -6,7 +6,10 @@
 #include "FormatJob.h"
 #include "RecordingBackendHost.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLoggingCategory>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -107,7 +110,7 @@ private slots:
     void wrapAndVerticalCentring();
     void rowHeightsAreFittedOnceBeforeTheStore();
     void headerCarriesFileNameAndOnePageNumber();
-    void headerWithoutChoicesIsEmptiedButOn();
+    void headerWithoutChoicesKeepsTheCentre();
     void bordersOnOffAndApa_data();
     void bordersOnOffAndApa();
     void apaAlignsColumnsByTheirSecondRow();
@@ -139,6 +142,9 @@ private slots:
     void failureWithoutLogStillMarksTheProblem();
     void badFontSizeFailsTheDocument();
     void progressUsesTheCalcWording();
+    void filesOnDiskAreRespected_data();
+    void filesOnDiskAreRespected();
+    void brokenStoreLeavesNoOfficeTempFile();
     void sheetPassesOpenTheEarlierResult_data();
     void sheetPassesOpenTheEarlierResult();
 };
@@ -324,7 +330,10 @@ void TestCalcFormat::rowHeightsAreFittedOnceBeforeTheStore()
 void TestCalcFormat::headerCarriesFileNameAndOnePageNumber()
 {
     Run run;
-    run.office.addFile(XlsPath, table());
+    FakeCalcWorkbook book = table();
+    const FakeCalcHeaderPart own{FakeCalcHeaderPart::Kind::Text, QStringLiteral("Confidential")};
+    book.pageStyles[2].header.centre = {{FakeCalcHeaderPart::Kind::PageNumber, {}}, own};
+    run.office.addFile(XlsPath, book);
     run.job.set.FName = true;
     run.job.set.PageNumeration = true;
     run.format();
@@ -333,8 +342,8 @@ void TestCalcFormat::headerCarriesFileNameAndOnePageNumber()
     QVERIFY(style.headerIsOn);
     QVERIFY(style.headerIsShared);
     QCOMPARE(style.header.left, QStringLiteral("table.xls"));
-    QCOMPARE(style.header.centre.size(), 1);
-    QCOMPARE(style.header.pageNumberCount(), 1);
+    // The user's text stays; the one field ends the centre.
+    QCOMPARE(style.header.centre, (QList<FakeCalcHeaderPart>{own, {FakeCalcHeaderPart::Kind::PageNumber, {}}}));
 
     // The source's own name also when the result goes to another format.
     Run ods;
@@ -346,7 +355,7 @@ void TestCalcFormat::headerCarriesFileNameAndOnePageNumber()
     QCOMPARE(ods.stored(OdsPath).pageStyleOf().header.left, QStringLiteral("table.xls"));
 }
 
-void TestCalcFormat::headerWithoutChoicesIsEmptiedButOn()
+void TestCalcFormat::headerWithoutChoicesKeepsTheCentre()
 {
     Run run;
     FakeCalcWorkbook book = table();
@@ -360,7 +369,7 @@ void TestCalcFormat::headerWithoutChoicesIsEmptiedButOn()
     QVERIFY(style.headerIsOn);
     QVERIFY(style.headerIsShared);
     QCOMPARE(style.header.left, QString());
-    QVERIFY(style.header.centre.isEmpty());
+    QCOMPARE(style.header.centre, book.pageStyles[2].header.centre);
 }
 
 void TestCalcFormat::bordersOnOffAndApa_data()
@@ -870,6 +879,93 @@ void TestCalcFormat::refusedFilterFailsTheDocument()
     QVERIFY(!run.office.hasFile(QStringLiteral("/data/work/table.sxc")));
 }
 
+void TestCalcFormat::filesOnDiskAreRespected_data()
+{
+    QTest::addColumn<int>("entry");            // 7 in place as .xls, 3 a copy as .ods
+    QTest::addColumn<QString>("prepare");
+    QTest::addColumn<QString>("logSecond");    // the log line's second part; empty: none
+    QTest::newRow("other file in the way") << 3 << "ods exists" << "was in the way and has been moved to the trash: ";
+    QTest::newRow("read-only in place") << 7 << "read-only" << "can`t process document: the document is read-only";
+    QTest::newRow("read-only to a copy") << 3 << "read-only" << QString();
+    QTest::newRow("open elsewhere") << 7 << "lock file"
+                                    << "can`t process document: the document is open in another program "
+                                       "(lock file .~lock.table.xls#)";
+}
+
+void TestCalcFormat::filesOnDiskAreRespected()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, prepare);
+    QFETCH(QString, logSecond);
+    QTemporaryDir folder;
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    const QString xls = folder.filePath(QStringLiteral("table.xls"));
+    const QString ods = folder.filePath(QStringLiteral("table.ods"));
+    auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(write(xls, "the document's own bytes"));
+    if (prepare == QLatin1String("ods exists"))
+        QVERIFY(write(ods, "an unrelated workbook of the user"));
+    else if (prepare == QLatin1String("read-only"))
+        QVERIFY(QFile::setPermissions(xls, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    else
+        QVERIFY(write(folder.filePath(QStringLiteral(".~lock.table.xls#")), ",someone,host,01.01.2026 10:00,;"));
+
+    Run run;
+    run.office.addFile(xls, table());
+    run.job.saveAs.SaveAs = entry;
+    if (entry == 3)
+        run.job.saveAs.calcFilter = filter(QStringLiteral("calc8"), QStringLiteral(".ods"));
+    run.format(xls);
+    const bool refused = logSecond.startsWith(QStringLiteral("can`t"));
+    QCOMPARE(run.host.problemLogged, refused);
+    QCOMPARE(run.office.stores.size(), refused ? 0 : 1);
+    QCOMPARE(run.office.loadedUrls.size(), refused ? 0 : 1);   // a refused document is not even opened
+    QCOMPARE(run.host.logLines.size(), logSecond.isEmpty() ? 0 : 1);
+    if (!logSecond.isEmpty())
+        QVERIFY2(run.host.logLines.first().second.startsWith(logSecond), qPrintable(run.host.logLines.first().second));
+    QFile original(xls);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), QByteArray("the document's own bytes"));
+    if (prepare == QLatin1String("ods exists")) {
+        QCOMPARE(run.host.logLines.first().first, ods);
+        const QString trashed = run.host.logLines.first().second.mid(logSecond.size());
+        QFile moved(trashed);
+        QVERIFY2(moved.open(QIODevice::ReadOnly), qPrintable(trashed));
+        QCOMPARE(moved.readAll(), QByteArray("an unrelated workbook of the user"));
+        moved.remove();
+        QCOMPARE(run.host.notices.size(), 1);
+        QVERIFY(run.host.notices.first().contains(trashed));
+    }
+}
+
+void TestCalcFormat::brokenStoreLeavesNoOfficeTempFile()
+{
+    QTemporaryDir folder;
+    const QString xls = folder.filePath(QStringLiteral("table.xls"));
+    const QString earlier = folder.filePath(QStringLiteral("lu1234abcd.tmp"));   // not this store's
+    for (const QString &path : {xls, earlier}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Run run;
+    run.office.addFile(xls, table());
+    run.job.saveAs.SaveAs = 3;
+    run.job.saveAs.calcFilter = filter(QStringLiteral("calc8"), QStringLiteral(".ods"));
+    run.office.failOn.insert(QStringLiteral("storeToUrl"));
+    run.office.beforeFailing = [&](const QString &) {
+        QFile temp(folder.filePath(QStringLiteral("lu99887766.tmp")));
+        QVERIFY(temp.open(QIODevice::WriteOnly));
+    };
+    run.format(xls);
+    QVERIFY(run.host.problemLogged);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+             (QStringList{QStringLiteral("lu1234abcd.tmp"), QStringLiteral("table.xls")}));
+}
+
 void TestCalcFormat::failuresAreLoggedAndNothingIsStored_data()
 {
     QTest::addColumn<QString>("failingCall");
@@ -907,12 +1003,17 @@ void TestCalcFormat::misreadDocumentIsLeftUntouched()
         run.format();
         verifyFailed(run);
     }
-    Run ods;
-    FakeCalcWorkbook book = table(FakeCalcWorkbook::ods());
-    book.loadFilter = QStringLiteral("MS Excel 97");
-    ods.office.addFile(OdsPath, book);
-    ods.format(OdsPath);
-    verifyFailed(ods, OdsPath);
+    // Read whole in another real format: formatted as any other document.
+    for (const auto &[path, filterName] : {std::pair{XlsPath, QStringLiteral("HTML (StarCalc)")},
+                                           std::pair{OdsPath, QStringLiteral("MS Excel 97")}}) {
+        Run run;
+        FakeCalcWorkbook book = table();
+        book.loadFilter = filterName;
+        run.office.addFile(path, book);
+        run.job.saveAs.Extension = path == OdsPath ? 1 : 0;
+        run.format(path);
+        verifySucceeded(run);
+    }
 }
 
 void TestCalcFormat::failureWithoutLogStillMarksTheProblem()

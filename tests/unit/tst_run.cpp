@@ -7,8 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 // The run engine: Start, Pause/Resume, Stop, the steps, the end of a run, the log,
 // and the helpers the back-ends use.
@@ -28,6 +32,7 @@ private slots:
     void stoppedStepEndsQuietlyAndRefusesStart();
     void exitDuringStepOrPauseEndsAtOnce();
     void unwritableLogReportedOncePerRun();
+    void concurrentRunKeepsTheOtherRunsLog();
     void emptyOrZeroSheetNumberFailsEachDocument();
     void refusesWhatCannotStart();
     void allSheetsAndSheetNumberPerOffice_data();
@@ -109,13 +114,20 @@ void TestRun::listsOnlyExactExtension()
                 QStringLiteral("d.xls.bak"), QStringLiteral("\u00e4.xls"), QStringLiteral("a.xls"),
                 QStringLiteral(".hidden.xls"), QStringLiteral("a1.xls")});
     QVERIFY(QDir(m_documents->path()).mkdir(QStringLiteral("sub.xls")));
+    // A name in Latin-1, which UTF-8 cannot decode.
+    const int fd = ::open((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
     RunState state;
     FolderListing::ListFolderFiles(m_documents->path(), QStringLiteral("xls"), state);
-    // Case-insensitive by upper-case form: "." < digits < letters < "_" < A-umlaut.
+    // Case-insensitive by upper-case form: "." < digits < letters < "\" < "_" < A-umlaut.
     const QStringList expected{QStringLiteral(".hidden.xls"), QStringLiteral("a.xls"), QStringLiteral("a1.xls"),
-                               QStringLiteral("b.XLS"), QStringLiteral("C.xls"), QStringLiteral("_u.xls"),
-                               QStringLiteral("\u00e4.xls")};
+                               QStringLiteral("b.XLS"), QStringLiteral("C.xls"), QStringLiteral("caf\\xE9.xls"),
+                               QStringLiteral("_u.xls"), QStringLiteral("\u00e4.xls")};
     QCOMPARE(state.Files.mid(1), expected);
+    QCOMPARE(state.Undecodable, QSet<int>{6});
+    // Qt could not remove it with the folder.
+    ::unlink((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData());
     QCOMPARE(state.Count, expected.size());
     QCOMPARE(state.Files.constFirst(), QString());
     FolderListing::ListFolderFiles(m_documents->path(), QStringLiteral("ods"), state);
@@ -321,6 +333,41 @@ void TestRun::unwritableLogReportedOncePerRun()
         }
     }
     QCOMPARE(logErrors, 1);
+    QVERIFY(host.shell.editorOpened.isEmpty());   // it holds none of this run's failures
+}
+
+void TestRun::concurrentRunKeepsTheOtherRunsLog()
+{
+    makeFolder({QStringLiteral("a.xls"), QStringLiteral("b.xls")});
+    QDir().mkpath(AppPaths::AppDataFolder());
+    QFile shared(AppPaths::logFile());
+    QVERIFY(shared.open(QIODevice::WriteOnly));
+    shared.write("the other run's failure\r\n");
+    shared.close();
+    QLockFile otherRun(AppPaths::logFile() + QStringLiteral(".lock"));
+    QVERIFY(otherRun.tryLock(0));
+
+    FakeOfficeBackend backend(ProgressWording::Calc);
+    backend.failingNames = {QStringLiteral("b.xls")};
+    RecordingRunHost host;
+    host.backends.calc = &backend;
+    chooseFolder(host);
+    host.run->StartRun();
+    QTRY_VERIFY(completed(host));
+    QCOMPARE(readLog(), QStringLiteral("the other run's failure\r\n"));
+    const QString own = AppPaths::AppDataFolder() + QStringLiteral("/Tablevane-")
+        + QString::number(QCoreApplication::applicationPid()) + QStringLiteral(".log");
+    QCOMPARE(host.shell.editorOpened, QStringList{own});
+    QFile ownLog(own);
+    QVERIFY(ownLog.open(QIODevice::ReadOnly));
+    QCOMPARE(ownLog.readAll(), (m_documents->filePath(QStringLiteral("b.xls")) + QStringLiteral(" can`t process document\r\n")).toLocal8Bit());
+
+    // Once the other run has ended, the next run takes the shared log again.
+    otherRun.unlock();
+    host.run->StartRun();
+    QTRY_COMPARE(backend.calls.size(), 4);
+    QTRY_VERIFY(!host.run->runInProgress());
+    QVERIFY(readLog().endsWith(QStringLiteral("b.xls can`t process document\r\n")));
 }
 
 void TestRun::emptyOrZeroSheetNumberFailsEachDocument()

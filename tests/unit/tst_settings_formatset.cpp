@@ -214,20 +214,24 @@ private slots:
         QCOMPARE(sections["Range"].toObject()["TopDigit"].toString(), QString("5"));
     }
 
-    void emptyOrMissingFileGivesTheReadDefaults_data()
+    void unusableFileIsRefusedAndChangesNothing_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("missing") << "missing.tvx" << QByteArray();
-        QTest::newRow("empty") << "empty.tvx" << QByteArray("");
-        QTest::newRow("binary") << "binary.tvx" << QByteArray("\x00\xff\xfe[\x01=\x02\n\x80\x81]", 13);
-        QTest::newRow("folder") << "" << QByteArray();
+        QTest::addColumn<QString>("why");
+        QTest::newRow("missing") << "missing.tvx" << QByteArray() << "it does not exist";
+        QTest::newRow("empty") << "empty.tvx" << QByteArray("") << "holds none of the sections";
+        QTest::newRow("binary") << "binary.tvx" << QByteArray("\x00\xff\xfe[\x01=\x02\n\x80\x81]", 13)
+                                << "holds none of the sections";
+        QTest::newRow("other ini") << "other.tvx" << QByteArray("[Office]\r\nOffice=1\r\n") << "holds none of the sections";
+        QTest::newRow("folder") << "" << QByteArray() << "cannot be read whole";
     }
 
-    void emptyOrMissingFileGivesTheReadDefaults()
+    void unusableFileIsRefusedAndChangesNothing()
     {
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
+        QFETCH(QString, why);
         if (!content.isNull())
             writeFile(path(file), content);
 
@@ -236,7 +240,24 @@ private slots:
         fillEveryField(model);
         const FormatSet before = model.set();
         TestHost host(model);
-        FormatSetFile::LoadFormatSet(path(file), model, host);
+        QString refusal;
+        QVERIFY(!FormatSetFile::LoadFormatSet(path(file), model, host, &refusal));
+        QVERIFY2(refusal.contains(why) && refusal.contains(path(file)), qPrintable(refusal));
+        QVERIFY(model.set() == before);
+        QVERIFY(host.shown.isEmpty());
+        if (!content.isNull())
+            QCOMPARE(readAll(path(file)), content);   // loading never writes
+    }
+
+    void partialFileGivesTheReadDefaults()
+    {
+        FormatSetModel model;
+        model.FillFontList(manyFamilies());
+        fillEveryField(model);
+        const FormatSet before = model.set();
+        TestHost host(model);
+        writeFile(path("partial.tvx"), "[Additional]\r\n");
+        QVERIFY(FormatSetFile::LoadFormatSet(path("partial.tvx"), model, host));
 
         const FormatSet &set = model.set();
         QCOMPARE(set.Orientation, -1);
@@ -262,8 +283,6 @@ private slots:
         QCOMPARE(set.RepHeader, before.RepHeader);
         QCOMPARE(set.APAStyle, before.APAStyle);
         QVERIFY(host.shown.isEmpty());
-        if (!content.isNull())
-            QCOMPARE(readAll(path(file)), content);   // loading never writes
     }
 
     void fontPositionOutsideTheListSelectsNoFont()
@@ -271,7 +290,7 @@ private slots:
         FormatSetModel model;
         model.FillFontList({"Arial"});
         TestHost host(model);
-        FormatSetFile::LoadFormatSet(path("missing.tvx"), model, host);   // position 158
+        loadText("[Font]\r\nSize=10\r\n", model, host);   // position 158
         QCOMPARE(model.set().FontName, QString());
         loadText("[Font]\r\nName=-1\r\n", model, host);
         QCOMPARE(model.set().FontName, QString());

@@ -19,3 +19,12 @@ private:
     QString m_message;
     QByteArray m_utf8;
 };
+
+// A document the formatter will not touch, for a reason its user can act on (it is
+// read-only, open elsewhere, or a file in the way cannot be moved aside). The reason
+// goes into the log line with the failure.
+class CalcRefusal : public CalcError
+{
+public:
+    using CalcError::CalcError;
+};

@@ -6,23 +6,20 @@ namespace CalcFilterFamily {
 
 namespace {
 
-// Import filters of the Excel formats, binary and XML: an .xls holding Office Open XML
-// is still a workbook Excel itself opens.
-const QStringList &excelFilters()
+// The office's plain-text import filters: what it falls back to for a file it cannot
+// recognise.
+const QStringList &textFilters()
 {
-    static const QStringList prefixes = {QStringLiteral("MS Excel"),
-                                         QStringLiteral("Calc MS Excel 2007"),
-                                         QStringLiteral("Calc Office Open XML")};
+    static const QStringList prefixes = {QStringLiteral("Text - txt - csv"), QStringLiteral("Text (StarCalc)"),
+                                         QStringLiteral("calc_Text")};
     return prefixes;
 }
 
-const QStringList &openDocumentFilters()
+// The Excel formats the office both reads and writes.
+const QStringList &excelFilters()
 {
-    static const QStringList prefixes = {QStringLiteral("calc8"),
-                                         QStringLiteral("calc_OpenDocument"),
-                                         QStringLiteral("OpenDocument Spreadsheet"),
-                                         QStringLiteral("StarOffice XML (Calc)"),
-                                         QStringLiteral("calc_StarOffice_XML_Calc_Template")};
+    static const QStringList prefixes = {QStringLiteral("MS Excel"), QStringLiteral("Calc MS Excel 2007"),
+                                         QStringLiteral("Calc Office Open XML")};
     return prefixes;
 }
 
@@ -55,11 +52,14 @@ bool startsWithAny(const QString &filterName, const QStringList &prefixes)
 
 bool fits(const QString &extension, const QString &filterName)
 {
-    if (excelExtensions().contains(extension))
-        return startsWithAny(filterName, excelFilters());
-    if (openDocumentExtensions().contains(extension))
-        return startsWithAny(filterName, openDocumentFilters());
-    return true;
+    const bool binaryOrZipped = (excelExtensions().contains(extension) || openDocumentExtensions().contains(extension))
+        && extension != QLatin1String("fods");
+    return !binaryOrZipped || !startsWithAny(filterName, textFilters());
+}
+
+bool isExcelFilter(const QString &filterName)
+{
+    return startsWithAny(filterName, excelFilters());
 }
 
 bool keepsEverySheet(const QString &extension)

@@ -4,6 +4,7 @@
 #include "CalcCellRange.h"
 #include "CalcDocument.h"
 #include "CalcError.h"
+#include "CalcFilterFamily.h"
 #include "CalcHeaderContent.h"
 #include "CalcPageStyle.h"
 #include "CalcPaths.h"
@@ -13,6 +14,9 @@
 #include "CalcStorePlan.h"
 #include "ColumnLetters.h"
 #include "FormatJob.h"
+#include "StoreTarget.h"
+
+#include <QFileInfo>
 
 #include <QRegularExpression>
 #include <QVector>
@@ -85,6 +89,13 @@ CalcFormatter::CalcFormatter(const FormatJob &job, BackendHost &host)
 bool CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int sheetIndex,
                                    const QString &openPath)
 {
+    const CalcStorePlan plan = CalcStorePlan::make(path, m_job.saveAs);
+    // Checked before the office opens it: a document that will not be stored is not
+    // worth formatting.
+    if (plan.overwrites(path)) {
+        if (const std::optional<QString> refusal = StoreTarget::refusalToOverwrite(path))
+            throw CalcRefusal(*refusal);
+    }
     CalcSession session(office);
     CalcDocument &document = session.open(openPath);
     std::unique_ptr<CalcSheet> sheet = document.sheet(sheetIndex);
@@ -97,7 +108,7 @@ bool CalcFormatter::formatDocument(CalcOffice &office, const QString &path, int 
     document.setRowHeightsLocked(false);
     const int lastRow = std::max(range->B, range->T + 1);   // the right column may reach below B
     sheet->cellRangeByName(range->name(range->L, range->T, range->R, lastRow))->fitRowHeights();
-    store(document, path);
+    store(document, plan, path, openPath);
     return true;
 }
 
@@ -251,13 +262,14 @@ void CalcFormatter::pageStyle(CalcDocument &document, CalcSheet &sheet, const QS
     }
     style->setProperties(changes);
 
-    // The centre ends with exactly one page-number field, or empty, however often the
-    // document has been formatted before.
+    // The centre is the user's own text; page numbering makes it end with exactly one
+    // page-number field, however often the document has been formatted before.
     const std::unique_ptr<CalcHeaderContent> header = style->rightPageHeaderContent();
     header->setLeftText(set.FName ? CalcPaths::fileName(path) : QString());
-    header->setCentreText(QString());
-    if (set.PageNumeration)
-        header->insertCentrePageNumber();
+    if (set.PageNumeration) {
+        header->removeCentrePageNumbers();
+        header->appendCentrePageNumber();
+    }
     style->setRightPageHeaderContent(*header);
 }
 
@@ -333,13 +345,41 @@ void CalcFormatter::columnWidths(CalcSheet &sheet, const Range &range)
         sheet.setColumnWidths(range.left - 1, m_job.patternWidths.mid(1, count));
 }
 
-void CalcFormatter::store(CalcDocument &document, const QString &path)
+void CalcFormatter::store(CalcDocument &document, const CalcStorePlan &plan, const QString &path,
+                          const QString &openPath)
 {
-    const CalcStorePlan plan = CalcStorePlan::make(path, m_job.saveAs);
-    if (plan.inPlace)
-        document.store();
-    else
-        document.storeToUrl(plan.targetUrl, plan.args);
+    // Another file of the target's name (X.ods beside X.xls) is the user's own work:
+    // it goes to the trash rather than under the result.
+    if (!plan.overwrites(path) && plan.targetPath != openPath)
+        moveAside(plan.targetPath);
+    const StoreTarget::TempFiles officeTemps(QFileInfo(plan.targetPath).absolutePath());
+    try {
+        if (plan.inPlace && CalcFilterFamily::isExcelFilter(document.filterName()))
+            document.store();
+        else if (plan.inPlace)   // an HTML table named .xls: the office cannot write HTML back as it read it
+            document.storeToUrl(plan.targetUrl, plan.args);
+        else
+            document.storeToUrl(plan.targetUrl, plan.args);
+    } catch (...) {
+        // A store that broke off (the office crashed or was ended) leaves its temporary
+        // file beside the target.
+        officeTemps.removeNew();
+        throw;
+    }
+}
+
+void CalcFormatter::moveAside(const QString &target)
+{
+    QString error;
+    const std::optional<QString> trashed = StoreTarget::moveToTrash(target, &error);
+    if (!error.isEmpty())
+        throw CalcRefusal(error);
+    if (!trashed)
+        return;
+    const QString text = QStringLiteral("was in the way and has been moved to the trash: ") + *trashed;
+    if (m_job.set.Log)
+        m_host.writeLogLine(target, text);
+    m_host.notice(target + QLatin1Char(' ') + text);
 }
 
 int CalcFormatter::fontHeight() const

@@ -13,6 +13,7 @@ class CalcCellRange;
 class CalcDocument;
 class CalcOffice;
 class CalcSheet;
+struct CalcStorePlan;
 struct FormatJob;
 
 // The formatting of one sheet of one document, step by step; FormatDocumentCalc runs
@@ -57,7 +58,8 @@ private:
     void apaAlignment(CalcSheet &sheet, const Range &range);
     void interleave(CalcSheet &sheet, const Range &range);
     void columnWidths(CalcSheet &sheet, const Range &range);
-    void store(CalcDocument &document, const QString &path);
+    void store(CalcDocument &document, const CalcStorePlan &plan, const QString &path, const QString &openPath);
+    void moveAside(const QString &target);
 
     int fontHeight() const;
     static int weight(bool bold);

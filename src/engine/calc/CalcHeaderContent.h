@@ -18,9 +18,11 @@ public:
     virtual int centrePageNumberCount() = 0;
     // Replaces everything in the centre text, fields included.
     virtual void setCentreText(const QString &text) = 0;
-    // Creates a page-number field through the document and inserts it at a cursor
-    // made on the centre text.
-    virtual void insertCentrePageNumber() = 0;
+    // Creates a page-number field through the document and inserts it at the end of
+    // the centre text.
+    virtual void appendCentrePageNumber() = 0;
+    // Removes the page-number fields of the centre text; its other text stays.
+    virtual void removeCentrePageNumbers() = 0;
 
     virtual QString rightText() = 0;
 };

@@ -24,6 +24,9 @@ struct CalcStorePlan
     // the character set (and for text CSV the delimiters) of the filter options.
     static CalcStorePlan make(const QString &path, const SaveAsChoice &saveAs);
 
+    // The store writes over the document at path itself.
+    bool overwrites(const QString &path) const { return inPlace || targetPath == path; }
+
     // The "FilterOptions" of text CSV: field part, text part, character set, ",1".
     static QString csvOptions(const SaveAsChoice &saveAs);
 };

@@ -13,6 +13,13 @@
 using namespace css;
 using UnoValues::guarded;
 
+namespace {
+
+// Bounds the removal should a field refuse to go.
+constexpr int MaxFieldsRemoved = 100;
+
+} // namespace
+
 UnoHeaderContent::UnoHeaderContent(UnoDocument &document,
                                    const uno::Reference<sheet::XHeaderFooterContent> &content)
     : m_document(document)
@@ -42,31 +49,32 @@ QString UnoHeaderContent::centreText()
     return guarded("reading the header", [&] { return UnoValues::toQString(centre()->getString()); });
 }
 
+std::vector<uno::Reference<text::XTextRange>> UnoHeaderContent::centrePageNumbers()
+{
+    // Paragraphs, then their portions; a field portion carries its field.
+    std::vector<uno::Reference<text::XTextRange>> fields;
+    const uno::Reference<container::XEnumeration> paragraphs =
+        uno::Reference<container::XEnumerationAccess>(centre(), uno::UNO_QUERY_THROW)->createEnumeration();
+    while (paragraphs->hasMoreElements()) {
+        const uno::Reference<container::XEnumerationAccess> paragraph(paragraphs->nextElement(), uno::UNO_QUERY_THROW);
+        const uno::Reference<container::XEnumeration> portions = paragraph->createEnumeration();
+        while (portions->hasMoreElements()) {
+            const uno::Reference<beans::XPropertySet> portion(portions->nextElement(), uno::UNO_QUERY_THROW);
+            OUString type;
+            portion->getPropertyValue("TextPortionType") >>= type;
+            if (type != "TextField")
+                continue;
+            const uno::Reference<lang::XServiceInfo> field(portion->getPropertyValue("TextField"), uno::UNO_QUERY);
+            if (field.is() && field->supportsService("com.sun.star.text.TextField.PageNumber"))
+                fields.emplace_back(portion, uno::UNO_QUERY_THROW);
+        }
+    }
+    return fields;
+}
+
 int UnoHeaderContent::centrePageNumberCount()
 {
-    return guarded("reading the header's fields", [&] {
-        // Paragraphs, then their portions; a field portion carries its field.
-        int count = 0;
-        const uno::Reference<container::XEnumeration> paragraphs =
-            uno::Reference<container::XEnumerationAccess>(centre(), uno::UNO_QUERY_THROW)->createEnumeration();
-        while (paragraphs->hasMoreElements()) {
-            const uno::Reference<container::XEnumerationAccess> paragraph(paragraphs->nextElement(),
-                                                                          uno::UNO_QUERY_THROW);
-            const uno::Reference<container::XEnumeration> portions = paragraph->createEnumeration();
-            while (portions->hasMoreElements()) {
-                const uno::Reference<beans::XPropertySet> portion(portions->nextElement(), uno::UNO_QUERY_THROW);
-                OUString type;
-                portion->getPropertyValue("TextPortionType") >>= type;
-                if (type != "TextField")
-                    continue;
-                const uno::Reference<lang::XServiceInfo> field(portion->getPropertyValue("TextField"),
-                                                               uno::UNO_QUERY);
-                if (field.is() && field->supportsService("com.sun.star.text.TextField.PageNumber"))
-                    ++count;
-            }
-        }
-        return count;
-    });
+    return guarded("reading the header's fields", [&] { return int(centrePageNumbers().size()); });
 }
 
 void UnoHeaderContent::setCentreText(const QString &text)
@@ -74,14 +82,28 @@ void UnoHeaderContent::setCentreText(const QString &text)
     guarded("writing the header", [&] { centre()->setString(UnoValues::toOUString(text)); });
 }
 
-void UnoHeaderContent::insertCentrePageNumber()
+void UnoHeaderContent::appendCentrePageNumber()
 {
     guarded("inserting the page number", [&] {
         const uno::Reference<text::XTextContent> field(
             m_document.factory()->createInstance("com.sun.star.text.TextField.PageNumber"), uno::UNO_QUERY_THROW);
         const uno::Reference<text::XText> &text = centre();
-        const uno::Reference<text::XTextCursor> cursor = text->createTextCursor();
-        text->insertTextContent(uno::Reference<text::XTextRange>(cursor.get()), field, true);
+        text->insertTextContent(text->getEnd(), field, false);
+    });
+}
+
+void UnoHeaderContent::removeCentrePageNumbers()
+{
+    guarded("removing page numbers", [&] {
+        // A header's text does not give its fields up through removeTextContent; the
+        // field's portion, emptied, takes the field with it. Emptying one portion moves
+        // the others, so the text is read again after each (a header holds few fields).
+        for (int removed = 0; removed < MaxFieldsRemoved; ++removed) {
+            const std::vector<uno::Reference<text::XTextRange>> fields = centrePageNumbers();
+            if (fields.empty())
+                return;
+            fields.front()->setString(OUString());
+        }
     });
 }
 

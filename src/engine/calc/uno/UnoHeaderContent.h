@@ -4,6 +4,9 @@
 
 #include <com/sun/star/sheet/XHeaderFooterContent.hpp>
 #include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
+
+#include <vector>
 
 class UnoDocument;
 
@@ -18,13 +21,16 @@ public:
     QString centreText() override;
     int centrePageNumberCount() override;
     void setCentreText(const QString &text) override;
-    void insertCentrePageNumber() override;
+    void appendCentrePageNumber() override;
+    void removeCentrePageNumbers() override;
     QString rightText() override;
 
     css::uno::Reference<css::sheet::XHeaderFooterContent> content() const { return m_content; }
 
 private:
     const css::uno::Reference<css::text::XText> &centre();
+    // The portions of the centre text that hold a page-number field.
+    std::vector<css::uno::Reference<css::text::XTextRange>> centrePageNumbers();
 
     UnoDocument &m_document;
     css::uno::Reference<css::sheet::XHeaderFooterContent> m_content;
