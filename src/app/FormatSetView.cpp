@@ -128,10 +128,12 @@ void FormatSetView::refreshValues()
 {
     const FormatSet &set = m_model.set();
     m_ui.rgbOrient->setItemIndex(set.Orientation);
-    if (m_ui.cmbFontName->count() != m_model.fontList().size()) {
+    if (m_shownFonts != m_model.fontList()) {
+        // A rebuilt list may hold fonts installed since (the APA preset switched off).
         const QSignalBlocker block(m_ui.cmbFontName);
+        m_shownFonts = m_model.fontList();
         m_ui.cmbFontName->clear();
-        m_ui.cmbFontName->addItems(m_model.fontList());
+        m_ui.cmbFontName->addItems(m_shownFonts);
     }
     m_ui.cmbFontName->setCurrentIndex(m_model.fontPosition());
     m_ui.cmbFontName->setToolTip(set.FontName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 class FormatSetModel;
 class MainWindowUi;
@@ -30,5 +31,6 @@ private:
 
     MainWindowUi &m_ui;
     FormatSetModel &m_model;
+    QStringList m_shownFonts;
     bool m_locked = false;
 };

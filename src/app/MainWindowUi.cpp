@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -13,10 +14,13 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPalette>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -58,8 +62,30 @@ QComboBox *itemsCombo(QWidget *parent, const char *name, const QStringList &item
 {
     auto *combo = named(new QComboBox(parent), name);
     combo->setEditable(editable);
+    // Return in the edit keeps the list as it is.
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     return combo;
+}
+
+// Text drawn in a fixed colour: a palette colour, which the button's hint does not take
+// over as it would a style sheet's.
+void colorText(QPushButton *button, const QColor &color)
+{
+    QPalette palette = button->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::ButtonText, color);
+    button->setPalette(palette);
+}
+
+// Wide enough to show the sample whole in the combo's edit field.
+void fitText(QComboBox *combo, const QString &sample)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const QSize text(combo->fontMetrics().horizontalAdvance(sample), combo->fontMetrics().height());
+    combo->setMinimumWidth(combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width());
 }
 
 QStringList range(int from, int to)
@@ -130,6 +156,10 @@ void MainWindowUi::setupUi(QMainWindow *window)
     statusFont.setPixelSize(11);
     sBar->setFont(statusFont);
     sBar->setSizeGripEnabled(false);
+    // The status line's one panel. A hint shown over it (a menu item's, a notice) hides
+    // it only as long as the hint lasts.
+    sBarPanel = named(new QLabel(sBar), "sBarPanel");
+    sBar->addWidget(sBarPanel, 1);
     window->setStatusBar(sBar);
     buildMenus(window);
 }
@@ -157,8 +187,8 @@ QWidget *MainWindowUi::buildFont(QWidget *parent)
     auto *layout = tight(new QGridLayout(grbFont));
     lblFontName = named(new QLabel(QStringLiteral("Name"), grbFont), "lblFontName");
     cmbFontName = named(new QComboBox(grbFont), "cmbFontName");
-    cmbFontName->setMinimumContentsLength(8);
     cmbFontName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    fitText(cmbFontName, QStringLiteral("Times New Roman"));
     chkBold = named(new QCheckBox(QStringLiteral("Bold"), grbFont), "chkBold");
     QFont bold = chkBold->font();
     bold.setBold(true);
@@ -298,18 +328,20 @@ QWidget *MainWindowUi::buildRange(QWidget *parent)
     cmbTopDigit = itemsCombo(grbRangeSize, "cmbTopDigit", range(1, 100), true);
     lblBottomRow = named(new QLabel(QStringLiteral("Bottom row"), grbRangeSize), "lblBottomRow");
     cmbBottomDigit = itemsCombo(grbRangeSize, "cmbBottomDigit", range(1, 100), true);
-    for (QComboBox *combo : {cmbLetterLeft, cmbLetterRight, cmbTopDigit, cmbBottomDigit})
-        combo->setFixedWidth(50);
-    layout->addWidget(chkRangeAuto, 0, 0, 1, 4);
-    layout->addWidget(lblLeftColumn, 1, 0);
-    layout->addWidget(cmbLetterLeft, 1, 1);
-    layout->addWidget(lblRightColumn, 1, 2);
-    layout->addWidget(cmbLetterRight, 1, 3);
-    layout->addWidget(lblFirstRow, 2, 0);
-    layout->addWidget(cmbTopDigit, 2, 1);
-    layout->addWidget(lblBottomRow, 2, 2);
-    layout->addWidget(cmbBottomDigit, 2, 3);
-    layout->setColumnStretch(4, 1);
+    // The widest values: the last column and row of the large grid.
+    for (QComboBox *combo : {cmbLetterLeft, cmbLetterRight})
+        fitText(combo, QStringLiteral("XFD"));
+    for (QComboBox *combo : {cmbTopDigit, cmbBottomDigit})
+        fitText(combo, QStringLiteral("1048576"));
+    layout->addWidget(chkRangeAuto, 0, 0, 1, 2);
+    const QList<QPair<QLabel *, QComboBox *>> rows = {
+        {lblLeftColumn, cmbLetterLeft}, {lblRightColumn, cmbLetterRight},
+        {lblFirstRow, cmbTopDigit}, {lblBottomRow, cmbBottomDigit}};
+    for (int i = 0; i < rows.size(); ++i) {
+        layout->addWidget(rows.at(i).first, i + 1, 0);
+        layout->addWidget(rows.at(i).second, i + 1, 1, Qt::AlignLeft);
+    }
+    layout->setColumnStretch(1, 1);
     return grbRangeSize;
 }
 
@@ -324,8 +356,8 @@ QWidget *MainWindowUi::buildButtons(QWidget *parent)
     bold.setBold(true);
     btnStart->setFont(bold);
     btnStop->setFont(bold);
-    btnStart->setStyleSheet(QStringLiteral("color: green;"));
-    btnStop->setStyleSheet(QStringLiteral("color: red;"));
+    colorText(btnStart, QColor(0, 128, 0));
+    colorText(btnStop, QColor(255, 0, 0));
     btnOpenTVX = named(new QPushButton(QStringLiteral("Open set"), holder), "btnOpenTVX",
                        QStringLiteral("Click here  for open file with formatting parameters"));
     btnRemember = named(new QPushButton(QStringLiteral("Save set"), holder), "btnRemember",

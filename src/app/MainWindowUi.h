@@ -94,6 +94,7 @@ public:
     QPushButton *btnRemember = nullptr;
     QProgressBar *pbar = nullptr;
     QStatusBar *sBar = nullptr;
+    QLabel *sBarPanel = nullptr;
 
     QMenu *File1 = nullptr;
     QAction *OpenTVX1 = nullptr;

@@ -1,5 +1,7 @@
 #include "QtFileDialogPort.h"
 
+#include "FolderBrowserDialog.h"
+
 #include <QFileDialog>
 #include <QStringList>
 
@@ -43,5 +45,8 @@ QString QtFileDialogPort::saveFile(const FileDialogSpec &request)
 
 QString QtFileDialogPort::chooseFolder(const QString &prompt, const QString &rootFolder)
 {
-    return QFileDialog::getExistingDirectory(m_parent, prompt, rootFolder);
+    FolderBrowserDialog dialog(prompt, rootFolder, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFolder();
 }

@@ -1,12 +1,65 @@
 #include "QtShellPort.h"
 
+#include "LogViewerWindow.h"
+
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
+
+QtShellPort::QtShellPort(const QString &opener)
+    : m_opener(opener)
+{
+}
+
+QtShellPort::~QtShellPort()
+{
+    // A window of the main window goes with it; one without a parent goes here.
+    if (m_logWindow && !m_logWindow->parent())
+        delete m_logWindow.data();
+}
 
 void QtShellPort::openInEditor(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    const QString file = QFileInfo(path).absoluteFilePath();
+    const QString opener = QDir::isAbsolutePath(m_opener) ? m_opener : QStandardPaths::findExecutable(m_opener);
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+            showInOwnWindow(file);
+        return;
+    }
+    // The opener reports by its exit code whether an application took the file. It is
+    // not waited for and, having no parent, not killed when the program ends: it may
+    // run the editor itself.
+    auto *process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    connect(process, &QProcess::errorOccurred, this, [this, process, file](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        showInOwnWindow(file);
+        process->deleteLater();
+    });
+    connect(process, &QProcess::finished, this, [this, process, file](int exitCode, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || exitCode != 0)
+            showInOwnWindow(file);
+        process->deleteLater();
+    });
+    process->start(opener, {file});
+}
+
+LogViewerWindow *QtShellPort::logWindow() const
+{
+    return m_logWindow;
+}
+
+void QtShellPort::showInOwnWindow(const QString &path)
+{
+    if (!m_logWindow)
+        m_logWindow = new LogViewerWindow(m_parent);
+    m_logWindow->showLog(path);
 }
 
 void QtShellPort::showHelpContents(const QString &helpFile)

@@ -21,7 +21,15 @@ RadioGroup::RadioGroup(const QString &caption, const QStringList &items, int col
         // Items run down each column first, as in a classic radio group.
         layout->addWidget(button, i % rows, i / rows);
     }
-    connect(m_group, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
+    connect(m_group, &QButtonGroup::idClicked, this, &RadioGroup::itemPicked);
+}
+
+void RadioGroup::itemPicked(int index)
+{
+    if (index == m_selected)
+        return;
+    m_selected = index;
+    emit itemClicked(index);
 }
 
 int RadioGroup::itemIndex() const
@@ -31,6 +39,7 @@ int RadioGroup::itemIndex() const
 
 void RadioGroup::setItemIndex(int index)
 {
+    m_selected = index >= 0 && index < m_buttons.size() ? index : -1;
     if (index == itemIndex())
         return;
     if (index >= 0 && index < m_buttons.size()) {

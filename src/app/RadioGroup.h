@@ -26,11 +26,14 @@ public:
     void addSideWidget(QWidget *widget);
 
 signals:
-    // The user picked another item.
+    // The user picked another item; a click on the selected item is no change.
     void itemClicked(int index);
 
 private:
+    void itemPicked(int index);
+
     QButtonGroup *m_group;
+    int m_selected = -1;
     int m_columns;
     QList<QRadioButton *> m_buttons;
 };

@@ -1,31 +1,36 @@
 #include "TfrmTablevane.h"
 
 #include "AppIcon.h"
+#include "ApplySheetGroup.h"
 #include "AppPaths.h"
 #include "ColorDialogPort.h"
 #include "EngineBackendHost.h"
 #include "FileDialogPort.h"
-#include "FolderListing.h"
 #include "FontPort.h"
 #include "FormatSetFile.h"
 #include "FormatSetView.h"
 #include "MessagePort.h"
 #include "OfficeQueries.h"
+#include "PatternWidthGroup.h"
 #include "PreferencesModel.h"
 #include "RadioGroup.h"
+#include "RangeComboRules.h"
 #include "RunController.h"
 #include "ShellPort.h"
 #include "TfrmAboutTablevane.h"
 #include "TfrmLanguageAndHelp.h"
 #include "TfrmParameters.h"
+#include "WindowPlacement.h"
+#include "WorkChoiceGroup.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,23 +39,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QSystemTrayIcon>
+#include <QWindow>
 
 namespace {
 
 const QString kCaption = QStringLiteral("Tablevane");
-
-void setCheckQuietly(QRadioButton *button, bool checked)
-{
-    const QSignalBlocker block(button);
-    const bool exclusive = button->autoExclusive();
-    button->setAutoExclusive(false);
-    button->setChecked(checked);
-    button->setAutoExclusive(exclusive);
-}
 
 } // namespace
 
@@ -61,6 +57,7 @@ TfrmTablevane::TfrmTablevane(const Ports &ports, const OfficeBackends &backends,
     , m_backends(backends)
     , m_preferences(preferences)
     , m_arguments(arguments)
+    , m_windowMessages(*ports.messages, m_messages)
 {
     setObjectName(QStringLiteral("frmTablevane"));
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -108,6 +105,13 @@ void TfrmTablevane::FormCreate()
     m_formatSet.setLastInterleaveChoice(m_ui.rgbInterLeave->itemIndex() < 0 ? 0 : m_ui.rgbInterLeave->itemIndex());
     m_formatSet.FillFontList(m_ports.fonts->installedFamilies());
     m_view = new FormatSetView(m_ui, m_formatSet, this);
+    m_workChoice = new WorkChoiceGroup(m_ui, *m_ports.files, *m_run, m_preferences, m_windowMessages,
+                                       DialogStartFolder, this);
+    m_patternWidths = new PatternWidthGroup(m_ui, m_formatSet, *m_queries, *m_ports.files, m_preferences,
+                                            DialogStartFolder, this);
+    m_applySheet = new ApplySheetGroup(m_ui, *m_run, *m_queries, *m_backendHost, this);
+    m_rangeRules = new RangeComboRules(
+        m_ui, [this] { return rangeGrid(); }, m_windowMessages, this);
     connectControls();
 }
 
@@ -146,16 +150,8 @@ void TfrmTablevane::connectControls()
     connect(m_ui.btnViewLog, &QPushButton::clicked, this, &TfrmTablevane::btnViewLogClick);
     connect(m_ui.btnOpenTVX, &QPushButton::clicked, this, &TfrmTablevane::OpenTVX1Click);
     connect(m_ui.btnRemember, &QPushButton::clicked, this, &TfrmTablevane::RememberSetClick);
-    connect(m_ui.rbManyFiles, &QRadioButton::pressed, this, &TfrmTablevane::saveWorkChoice);
-    connect(m_ui.rbOneFile, &QRadioButton::pressed, this, &TfrmTablevane::saveWorkChoice);
-    connect(m_ui.rbManyFiles, &QRadioButton::clicked, this, &TfrmTablevane::rbManyFilesClick);
-    connect(m_ui.rbOneFile, &QRadioButton::clicked, this, &TfrmTablevane::rbOneFileClick);
-    connect(m_ui.rbAuto, &QRadioButton::clicked, this, &TfrmTablevane::rbAutoClick);
-    connect(m_ui.rbByPattern, &QRadioButton::clicked, this, &TfrmTablevane::rbByPatternClick);
-    connect(m_ui.cmbSheetNumber, &QComboBox::activated, this, &TfrmTablevane::cmbSheetNumberChange);
     connect(m_ui.btnFontColor, &QPushButton::clicked, this, &TfrmTablevane::btnFontColorClick);
     connect(m_ui.rgbInterLeave, &RadioGroup::itemClicked, this, &TfrmTablevane::rgbInterLeaveClick);
-    connect(m_ui.btnViewSheetName, &QPushButton::clicked, this, &TfrmTablevane::btnViewSheetNameClick);
     connect(m_ui.OpenTVX1, &QAction::triggered, this, &TfrmTablevane::OpenTVX1Click);
     connect(m_ui.RememberSet, &QAction::triggered, this, &TfrmTablevane::RememberSetClick);
     connect(m_ui.Exit1, &QAction::triggered, this, &TfrmTablevane::Exit1Click);
@@ -164,7 +160,6 @@ void TfrmTablevane::connectControls()
     connect(m_ui.Languageandhelp1, &QAction::triggered, this, &TfrmTablevane::Languageandhelp1Click);
     connect(m_ui.Helpcontents1, &QAction::triggered, this, &TfrmTablevane::Helpcontents1Click);
     connect(m_ui.AboutTablevane1, &QAction::triggered, this, &TfrmTablevane::AboutTablevane1Click);
-    connect(&m_formatSet, &FormatSetModel::patternChoiceRestartRequested, this, &TfrmTablevane::rbByPatternClick);
     connect(&m_formatSet, &FormatSetModel::changed, this, [this] {
         m_ui.APAstyle->setEnabled(m_formatSet.apaMenuEnabled());
         m_ui.APAstyle->setChecked(m_formatSet.set().APAStyle);
@@ -185,7 +180,7 @@ void TfrmTablevane::showEvent(QShowEvent *event)
 void TfrmTablevane::FormShow()
 {
     PreferencesReadNotes notes;
-    LoadProgramSettings(notes);
+    const bool positionRead = LoadProgramSettings(notes);
     const PreferencesModel::Snapshot read = m_preferences.takeSnapshot();
     ApplyOfficeAvailability();
     ProgramSettingsFile::noteAvailabilityChanges(read, m_preferences, notes);
@@ -199,24 +194,52 @@ void TfrmTablevane::FormShow()
     if (!m_arguments.isEmpty() && m_arguments.constFirst().toLower().endsWith(QStringLiteral(".tvx")))
         LoadFormatSet(m_arguments.constFirst(), !m_shown);   // one warning, not one per restore
     ShowSettingsSummary();
-    if (!m_shown && m_centreAtFirstShow && screen()) {
-        const QRect available = screen()->availableGeometry();
-        move(available.center() - rect().center());
-    }
+    // Without a preferences file at start the window opens centred, whatever was read.
+    const bool centre = !m_shown && m_centreAtFirstShow;
+    if (centre || positionRead)
+        placeWindow(centre);
     m_shown = true;
 }
 
-void TfrmTablevane::LoadProgramSettings(PreferencesReadNotes &notes)
+bool TfrmTablevane::LoadProgramSettings(PreferencesReadNotes &notes)
 {
     const std::optional<ProgramWindowState> state =
         ProgramSettingsFile::LoadProgramSettings(AppPaths::AppDataFolder(), m_preferences, &notes);
     if (!state)
-        return;
+        return false;
     m_windowState = *state;
     m_formatSet.update([&](FormatSet &set) { set.APAStyle = state->APAStyle; });
     if (state->APAStyle)
         m_formatSet.ApplyAPAStyle();
-    move(state->Left, state->Top);
+    return true;
+}
+
+void TfrmTablevane::placeWindow(bool centre)
+{
+    // The preferences keep the frame's position. Once the window has been shown its
+    // frame is known and a move places the frame. Before that a move alone would place
+    // the client area there, and the window would creep up by its title bar at every
+    // start, so the window system is also asked to put the frame at that point.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int titleHeight = frame.top() > 0 ? frame.top() : style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize frameSize = size().grownBy(QMargins(frame.left(), titleHeight, frame.right(), frame.bottom()));
+    QList<QRect> screens;
+    for (const QScreen *each : QGuiApplication::screens())
+        screens.append(each->availableGeometry());
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    const QRect desktop = primary ? primary->availableGeometry() : QRect(QPoint(0, 0), frameSize);
+    const QPoint saved(m_windowState.Left, m_windowState.Top);
+    const QPoint position = centre ? WindowPlacement::centred(frameSize, desktop)
+                                   : WindowPlacement::restored(saved, frameSize, titleHeight, screens, desktop);
+    move(position);
+    if (!m_shown && windowHandle())
+        windowHandle()->setFramePosition(position);
+}
+
+RangeGrid TfrmTablevane::rangeGrid() const
+{
+    const OfficeDetectionResult &found = m_preferences.detection();
+    return RangeGrid::forOffice(m_preferences.office(), found.ExcelInstalled, found.ExcelMajorVersion);
 }
 
 void TfrmTablevane::applyLanguageChoice()
@@ -268,7 +291,7 @@ void TfrmTablevane::ShowSettingsSummary()
 {
     const QString summary = m_preferences.settingsSummary();
     if (!summary.isEmpty())
-        m_ui.sBar->showMessage(summary);
+        setStatusText(summary);
 }
 
 void TfrmTablevane::SaveProgramSettings()
@@ -369,193 +392,23 @@ void TfrmTablevane::HandleDroppedItem(const QString &path)
         CurrentSetName = QFileInfo(path).fileName();
         UpdateCaption();
     } else if (lower.endsWith(QStringLiteral(".xls"))) {
-        chooseOneFile(path);
+        m_workChoice->chooseDroppedDocument(path);
     } else if (lower.endsWith(QStringLiteral(".xlsx"))) {
         if (found.ExcelInstalled && found.ExcelMajorVersion >= 12)
-            chooseOneFile(path);
+            m_workChoice->chooseDroppedDocument(path);
         else
             showMessage(m_messages.text(42) + QLatin1Char('\n') + m_messages.text(43), MessageIcon::Error);
     } else if (lower.endsWith(QStringLiteral(".ods"))) {
         if (found.CalcInstalled)
-            chooseOneFile(path);
+            m_workChoice->chooseDroppedDocument(path);
         else
             showMessage(m_messages.text(44) + QLatin1Char('\n') + m_messages.text(45) + QLatin1Char('\n'),
                         MessageIcon::Error);
     } else if (QFileInfo(path).isDir()) {
-        chooseFolder(path, true);
+        m_workChoice->chooseDroppedFolder(path);
     } else {
         showMessage(m_messages.text(41), MessageIcon::Error);
     }
-}
-
-bool TfrmTablevane::refuseWhileRunning()
-{
-    // A running or paused run keeps its list: another folder or document waits until
-    // the run has ended or been stopped.
-    if (!m_run->busy())
-        return false;
-    m_ui.sBar->showMessage(QStringLiteral("A run is in progress: stop it before choosing other documents"), 5000);
-    return true;
-}
-
-void TfrmTablevane::chooseOneFile(const QString &path)
-{
-    if (refuseWhileRunning())
-        return;
-    setCheckQuietly(m_ui.rbOneFile, true);
-    setCheckQuietly(m_ui.rbManyFiles, false);
-    m_ui.edtWorkDir->setText(path);
-    m_ui.edtWorkDir->setToolTip(path);
-    m_ui.pbar->setMaximum(1);
-    m_run->StartRun();
-}
-
-QString TfrmTablevane::extensionChoiceText() const
-{
-    static const QStringList extensions = {QStringLiteral("xls"), QStringLiteral("ods"), QStringLiteral("xlsx")};
-    return extensions.value(m_preferences.extension(), extensions.constFirst());
-}
-
-void TfrmTablevane::chooseFolder(const QString &folder, bool fromDrop)
-{
-    if (refuseWhileRunning())
-        return;
-    RunState &state = m_run->state();
-    state.WorkFolder = folder;
-    const QString extension = extensionChoiceText();
-    FolderListing::ListFolderFiles(folder, extension, state);
-    if (state.Count == 0) {
-        // The dropped-folder warning ends with the closing quote, without a full stop.
-        const QString end = fromDrop ? QStringLiteral("\"") : QStringLiteral("\".");
-        showMessage(m_messages.text(4) + QStringLiteral("\n\n") + folder + QStringLiteral("\n\n") + m_messages.text(5)
-                        + QStringLiteral(" \"") + extension + end + QLatin1Char('\n') + m_messages.text(6),
-                    MessageIcon::Warning);
-        setCheckQuietly(m_ui.rbManyFiles, false);
-        return;
-    }
-    setCheckQuietly(m_ui.rbManyFiles, true);
-    setCheckQuietly(m_ui.rbOneFile, false);
-    m_ui.edtWorkDir->setText(folder);
-    m_ui.edtWorkDir->setToolTip(folder);
-    m_ui.pbar->setMaximum(state.Count);
-    if (fromDrop)
-        m_run->StartRun();
-}
-
-// ---- work-with choice ----------------------------------------------------------------
-
-void TfrmTablevane::saveWorkChoice()
-{
-    m_savedWorkChoice = {m_ui.rbManyFiles->isChecked(), m_ui.rbOneFile->isChecked(), m_ui.edtWorkDir->text()};
-}
-
-void TfrmTablevane::restoreWorkChoice()
-{
-    setCheckQuietly(m_ui.rbManyFiles, m_savedWorkChoice.manyFiles);
-    setCheckQuietly(m_ui.rbOneFile, m_savedWorkChoice.oneFile);
-    m_ui.edtWorkDir->setText(m_savedWorkChoice.path);
-    m_ui.edtWorkDir->setToolTip(m_savedWorkChoice.path);
-}
-
-void TfrmTablevane::rbManyFilesClick()
-{
-    if (refuseWhileRunning()) {
-        restoreWorkChoice();
-        return;
-    }
-    m_ui.pbar->setValue(0);
-    m_ui.sBar->clearMessage();
-    const QString folder = m_ports.files->chooseFolder(m_messages.text(3), DialogStartFolder);
-    if (folder.isEmpty()) {
-        // The folder list stays as it was before the click.
-        restoreWorkChoice();
-        m_ui.edtWorkDir->setFocus();
-        return;
-    }
-    chooseFolder(folder, false);
-}
-
-void TfrmTablevane::rbOneFileClick()
-{
-    if (refuseWhileRunning()) {
-        restoreWorkChoice();
-        return;
-    }
-    m_ui.edtWorkDir->setFocus();
-    static const QList<FileDialogSpec> dialogs = {
-        {QStringLiteral("Tablevane-selection file"), QStringLiteral("'MS Excel Workbook 97/2000/XP/2003 (*.xls)|*.xls"),
-         QString(), QStringLiteral("xls")},
-        {QStringLiteral("Tablevane-selection file"), QStringLiteral("OpenDocument SpreadSheet (*.ods)|*.ods"), QString(),
-         QStringLiteral("ods")},
-        {QStringLiteral("Tablevane-selection file"), QStringLiteral("MS Excel 2007 Workbook (*.xlsx)|*.xlsx"), QString(),
-         QString()},
-    };
-    FileDialogSpec request = dialogs.value(m_preferences.extension(), dialogs.constFirst());
-    request.initialFolder = DialogStartFolder;
-    const QString path = m_ports.files->openFile(request);
-    if (path.isEmpty()) {
-        restoreWorkChoice();
-        return;
-    }
-    setCheckQuietly(m_ui.rbManyFiles, false);
-    m_ui.edtWorkDir->setText(path);
-    m_ui.edtWorkDir->setToolTip(path);
-    m_ui.pbar->setMaximum(1);
-}
-
-// ---- widths by pattern -------------------------------------------------------------
-
-void TfrmTablevane::rbAutoClick()
-{
-    m_formatSet.chooseAutoWidths();
-}
-
-QString TfrmTablevane::patternDialogTitle() const
-{
-    return QStringLiteral("Tablevane-selection file of pattern");
-}
-
-void TfrmTablevane::rbByPatternClick()
-{
-    pickPatternFile();
-}
-
-void TfrmTablevane::pickPatternFile()
-{
-    static const QList<QPair<QString, QString>> dialogs = {
-        {QStringLiteral("MS Excel files (*.xls)|*.xls"), QStringLiteral("xls")},
-        {QStringLiteral("OpenDocument Spreadsheet (*.ods)|*.ods"), QString()},
-        {QStringLiteral("MS Excel 2007 files (*.xlsx)|*.xlsx"), QString()},
-    };
-    const auto dialog = dialogs.value(m_preferences.extension(), dialogs.constFirst());
-    const FileDialogSpec request{patternDialogTitle(), dialog.first, DialogStartFolder, dialog.second};
-    // A cancelled second choice keeps the earlier pattern with its widths, rather than
-    // leaving a pattern shown whose widths are gone.
-    const FormatSet before = m_formatSet.set();
-    const QueryResults beforeResults = m_formatSet.results();
-    const int beforeItems = m_formatSet.sheetItemCount();
-    m_formatSet.update([](FormatSet &set) { set.WidthByPattern = true; });
-    const QString path = m_ports.files->openFile(request);
-    if (!path.isEmpty()) {
-        m_formatSet.results().PatternColumnCount = 0;
-        m_formatSet.update([](FormatSet &set) { set.PatternSheet = -1; set.PatternSheetName.clear(); });
-        m_queries->PatternFileChosen(path);
-        return;
-    }
-    if (before.WidthByPattern && !before.PatternFile.isEmpty()) {
-        m_formatSet.setSheetItems(beforeItems);
-        m_formatSet.results() = beforeResults;
-        m_formatSet.setSet(before);
-        return;
-    }
-    m_formatSet.chooseAutoWidths();
-}
-
-void TfrmTablevane::cmbSheetNumberChange(int index)
-{
-    const int n = index + 1;
-    m_formatSet.update([&](FormatSet &set) { set.PatternSheet = n; });
-    m_queries->cmbSheetNumberChange(n);
 }
 
 // ---- font colour, interleave ----------------------------------------------------------
@@ -584,36 +437,17 @@ void TfrmTablevane::rgbInterLeaveClick(int index)
     m_formatSet.finishInterleaveChoice();
 }
 
-// ---- sheet name ------------------------------------------------------------------
-
-void TfrmTablevane::btnViewSheetNameClick()
-{
-    if (m_ui.edtWorkDir->text().isEmpty()) {
-        m_run->ShowSelectObjectMessage();
-        return;
-    }
-    QString path;
-    if (m_ui.rbOneFile->isChecked()) {
-        path = m_ui.edtWorkDir->text();
-    } else {
-        const RunState &state = m_run->state();
-        if (state.Count <= 0) {
-            m_run->ShowSelectObjectMessage();
-            return;
-        }
-        path = AppPaths::joinPath(state.WorkFolder, state.fileAt(1));
-    }
-    const std::optional<QString> name = m_queries->viewSheetName(path, m_ui.edtApplySheet->text().toInt());
-    if (name) {
-        m_ui.edtApplySheetName->setText(*name);
-        m_ui.edtApplySheetName->setToolTip(*name);
-    }
-}
-
 // ---- run -------------------------------------------------------------------------
 
 void TfrmTablevane::btnStartClick()
 {
+    // A stopped run finishes its current document before another can start.
+    if (!m_run->runInProgress() && m_run->stepRunning()) {
+        m_ui.sBar->showMessage(QStringLiteral("The stopped run is finishing its current document: start again when it "
+                                              "has ended"),
+                               5000);
+        return;
+    }
     m_run->StartRun();
 }
 
@@ -673,6 +507,9 @@ void TfrmTablevane::APAstyleClick()
     const bool on = m_ui.APAstyle->isChecked();
     m_formatSet.update([&](FormatSet &set) { set.APAStyle = on; });
     m_formatSet.ApplyAPAStyle();
+    // Released, the font list is built afresh: fonts installed meanwhile appear.
+    if (!on)
+        m_formatSet.FillFontList(m_ports.fonts->installedFamilies());
 }
 
 void TfrmTablevane::Parameters1Click()
@@ -702,11 +539,8 @@ void TfrmTablevane::AboutTablevane1Click()
 
 void TfrmTablevane::ResetWorkChoice()
 {
-    m_formatSet.chooseAutoWidths();
-    m_ui.edtWorkDir->clear();
-    m_ui.edtWorkDir->setToolTip(QString());
-    setCheckQuietly(m_ui.rbManyFiles, false);
-    setCheckQuietly(m_ui.rbOneFile, false);
+    m_patternWidths->rbAutoClick();
+    m_workChoice->clear();
 }
 
 void TfrmTablevane::focusWorkPath()
@@ -768,10 +602,7 @@ FormatJob TfrmTablevane::formatJob() const
 
 void TfrmTablevane::setStatusText(const QString &text)
 {
-    if (text.isEmpty())
-        m_ui.sBar->clearMessage();
-    else
-        m_ui.sBar->showMessage(text);
+    m_ui.sBarPanel->setText(text);
 }
 
 void TfrmTablevane::setProgressPosition(int position)
@@ -806,7 +637,7 @@ void TfrmTablevane::processEvents()
 
 void TfrmTablevane::showMessage(const QString &text, MessageIcon icon)
 {
-    m_ports.messages->showMessage(kCaption, text, icon);
+    m_windowMessages.show(text, icon);
 }
 
 void TfrmTablevane::openLog(const QString &path)

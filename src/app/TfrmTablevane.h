@@ -6,28 +6,36 @@
 #include "OfficeBackends.h"
 #include "Ports.h"
 #include "ProgramSettingsFile.h"
+#include "RangeGrid.h"
 #include "RunHost.h"
+#include "WindowMessages.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <memory>
 
+class ApplySheetGroup;
 class EngineBackendHost;
 class FormatSetView;
 class OfficeQueries;
+class PatternWidthGroup;
 class PreferencesModel;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class RangeComboRules;
 class RunController;
 class TfrmAboutTablevane;
 class TfrmLanguageAndHelp;
 class TfrmParameters;
+class WorkChoiceGroup;
 
 // The main window: the formatting controls, the choice of what to work on, the run
 // controls, the menus and the tray icon. It shows the formatting model, hands each
-// run step its snapshot of the choices, and reports the run to the user.
+// run step its snapshot of the choices, and reports the run to the user. The groups
+// with reactions of their own (work choice, column widths, sheet, range) are classes
+// of their own that the window creates and wires.
 class TfrmTablevane : public QMainWindow, public RunHost
 {
     Q_OBJECT
@@ -87,14 +95,8 @@ public slots:
     void btnStartClick();
     void btnStopClick();
     void btnViewLogClick();
-    void rbManyFilesClick();
-    void rbOneFileClick();
-    void rbAutoClick();
-    void rbByPatternClick();
-    void cmbSheetNumberChange(int index);
     void btnFontColorClick();
     void rgbInterLeaveClick(int index);
-    void btnViewSheetNameClick();
     void OpenTVX1Click();
     void RememberSetClick();
     void APAstyleClick();
@@ -118,16 +120,13 @@ private:
     void FormShow();
     void createTray();
     void connectControls();
-    void LoadProgramSettings(PreferencesReadNotes &notes);
+    // Reads the preferences; false when nothing was read (no data folder yet).
+    bool LoadProgramSettings(PreferencesReadNotes &notes);
+    void placeWindow(bool centre);
+    RangeGrid rangeGrid() const;
     void applyLanguageChoice();
     void lockWindow();
     void showNoOfficeMessage();
-    bool refuseWhileRunning();
-    void chooseFolder(const QString &folder, bool fromDrop);
-    void chooseOneFile(const QString &path);
-    void pickPatternFile();
-    QString extensionChoiceText() const;
-    QString patternDialogTitle() const;
 
     MainWindowUi m_ui;
     Ports m_ports;
@@ -135,8 +134,13 @@ private:
     PreferencesModel &m_preferences;
     QStringList m_arguments;
     MessageTable m_messages;
+    WindowMessages m_windowMessages;
     FormatSetModel m_formatSet;
     FormatSetView *m_view = nullptr;
+    WorkChoiceGroup *m_workChoice = nullptr;
+    PatternWidthGroup *m_patternWidths = nullptr;
+    ApplySheetGroup *m_applySheet = nullptr;
+    RangeComboRules *m_rangeRules = nullptr;
     std::unique_ptr<RunController> m_run;
     std::unique_ptr<EngineBackendHost> m_backendHost;
     std::unique_ptr<OfficeQueries> m_queries;
@@ -150,17 +154,6 @@ private:
     QAction *Pause2 = nullptr;
     QAction *Stop1 = nullptr;
     QAction *Exit2 = nullptr;
-
-    // The work-with choice as it was when a work-with button was pressed, to put back
-    // when the choice is cancelled or refused.
-    struct SavedWorkChoice
-    {
-        bool manyFiles = false;
-        bool oneFile = false;
-        QString path;
-    } m_savedWorkChoice;
-    void saveWorkChoice();
-    void restoreWorkChoice();
 
     QString CurrentSetName;
     QString DialogStartFolder;

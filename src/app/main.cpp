@@ -113,6 +113,7 @@ int runWindow(int argc, char *argv[])
     messages.setParentWindow(&frmTablevane);
     files.setParentWindow(&frmTablevane);
     colors.setParentWindow(&frmTablevane);
+    shell.setParentWindow(&frmTablevane);
 
     splash->waitForTimer();
     splash->hide();

@@ -1,9 +1,13 @@
 target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppIcon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ApplicationWindows.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ApplySheetGroup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FolderBrowserDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormatSetView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LogViewerWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowUi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OfficeServices.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PatternWidthGroup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtColorDialogPort.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtFileDialogPort.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtFontPort.cpp
@@ -11,6 +15,9 @@ target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/QtOfficeDetectionPort.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtShellPort.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RadioGroup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RangeComboRules.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RangeGrid.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RangeTextValidator.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TerminationSignals.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TfrmAboutTablevane.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TfrmAboutTablevane.ui
@@ -19,4 +26,8 @@ target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TfrmParameters.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TfrmSplash.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TfrmTablevane.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ViewSheetNameHost.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowMessages.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WorkChoiceGroup.cpp
 )

@@ -55,12 +55,12 @@ bool OfficeQueries::readWidths(const QString &path, int n)
     return true;
 }
 
-std::optional<QString> OfficeQueries::viewSheetName(const QString &path, int n)
+std::optional<QString> OfficeQueries::viewSheetName(const QString &path, int n, BackendHost &host)
 {
     OfficeBackend *office = backend();
     if (!office)
         return std::nullopt;
-    return office->viewSheetName(path, n, m_host);
+    return office->viewSheetName(path, n, host);
 }
 
 QString OfficeQueries::message(int number) const

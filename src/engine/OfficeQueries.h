@@ -24,8 +24,9 @@ public:
     void PatternFileChosen(const QString &path);
     // Sheet n (1-based) of the pattern list was picked: read its widths, show its name.
     void cmbSheetNumberChange(int n);
-    // The name of sheet n (1-based) of a document, for "View sheet name".
-    std::optional<QString> viewSheetName(const QString &path, int n);
+    // The name of sheet n (1-based) of a document, for "View sheet name"; the look-up
+    // reports through the host it is given.
+    std::optional<QString> viewSheetName(const QString &path, int n, BackendHost &host);
 
     // SetLoadHost
     QString message(int number) const override;

@@ -4,10 +4,14 @@
 #include "RadioGroup.h"
 #include "RunController.h"
 #include "TfrmSplash.h"
-#include "ButtonClick.h"
+#include "LogViewerWindow.h"
+#include "QtShellPort.h"
 #include "WindowFixture.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
@@ -18,10 +22,14 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyleOptionComboBox>
 #include <QSystemTrayIcon>
 #include <QTest>
 
@@ -50,6 +58,11 @@ private slots:
     void unusableFilesAreRefusedWithAWarning();
     void apaStyleLocksItsControls();
     void openSetDialog();
+    void placementOnTheScreens_data();
+    void placementOnTheScreens();
+    void statusLineKeepsTheSummary();
+    void logShownInOwnWindowWhereTheDesktopCannot_data();
+    void logShownInOwnWindowWhereTheDesktopCannot();
     void splashShowsAtLeastHalfASecond();
     void screenshot();
 
@@ -171,6 +184,24 @@ void TestMainWindow::fixedClientArea()
     TfrmTablevane &window = fixture.window();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The widest values the fields take are shown whole.
+    MainWindowUi &ui = fixture.ui();
+    window.formatSet().update([](FormatSet &set) {
+        set.FontAsIs = false;
+        set.FontName = QStringLiteral("Times New Roman");
+        set.RangeAuto = false;
+        set.LeftColumn = QStringLiteral("XFD");
+        set.TopDigit = QStringLiteral("1048576");
+        set.BottomDigit = QStringLiteral("1048576");
+    });
+    for (QComboBox *combo : {ui.cmbFontName, ui.cmbLetterLeft, ui.cmbTopDigit, ui.cmbBottomDigit}) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        QVERIFY2(field.width() >= combo->fontMetrics().horizontalAdvance(combo->currentText()),
+                 qPrintable(combo->objectName()));
+    }
     const int client = window.height() - window.menuBar()->height();
     QCOMPARE(window.width(), 562);
     QCOMPARE(client, 525);
@@ -232,7 +263,7 @@ void TestMainWindow::folderRunThroughTheWindow()
     TfrmTablevane &window = fixture.window();
     window.show();
     MainWindowUi &ui = fixture.ui();
-    QCOMPARE(ui.sBar->currentMessage(), QStringLiteral("OpenOffice.org Calc + XLS (default) + MS Excel 97/2000/XP (*.xls)"));
+    QCOMPARE(ui.sBarPanel->text(), QStringLiteral("OpenOffice.org Calc + XLS (default) + MS Excel 97/2000/XP (*.xls)"));
 
     fixture.files.setNextFileName(documents.path());
     clickIndicator(ui.rbManyFiles);
@@ -249,7 +280,7 @@ void TestMainWindow::folderRunThroughTheWindow()
     QCOMPARE(window.trayIcon()->toolTip(), QStringLiteral("Complete 3 from 3"));
     QCOMPARE(fixture.shell.editorOpened, QStringList{AppPaths::logFile()});
     QCOMPARE(ui.btnStart->text(), QStringLiteral("Start!"));
-    QCOMPARE(ui.sBar->currentMessage(), QStringLiteral("OpenOffice.org Calc + XLS (default) + MS Excel 97/2000/XP (*.xls)"));
+    QCOMPARE(ui.sBarPanel->text(), QStringLiteral("OpenOffice.org Calc + XLS (default) + MS Excel 97/2000/XP (*.xls)"));
     QFile log(AppPaths::logFile());
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromLocal8Bit(log.readAll()), documents.filePath(QStringLiteral("b.xls")) + QStringLiteral(" can`t process document\r\n"));
@@ -605,6 +636,104 @@ void TestMainWindow::openSetDialog()
     // A cancelled dialog changes nothing.
     fixture.ui().OpenTVX1->trigger();
     QCOMPARE(window.windowTitle(), QStringLiteral("b.tvx - Tablevane"));
+}
+
+void TestMainWindow::placementOnTheScreens_data()
+{
+    QTest::addColumn<QPoint>("saved");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QPoint>("placed");
+    const QRect laptop(0, 0, 1280, 800);
+    const QRect second(1280, 0, 1024, 768);
+    const QSize window(564, 568);
+    QTest::newRow("saved, on screen") << QPoint(100, 100) << window << QList<QRect>{laptop} << QPoint(100, 100);
+    QTest::newRow("on a second monitor") << QPoint(1500, 100) << window << QList<QRect>{laptop, second}
+                                         << QPoint(1500, 100);
+    QTest::newRow("monitor removed") << QPoint(1500, 100) << window << QList<QRect>{laptop} << QPoint(358, 116);
+    QTest::newRow("title bar above the screen") << QPoint(100, -12) << window << QList<QRect>{laptop}
+                                                << QPoint(358, 116);
+    QTest::newRow("only a corner of the title bar") << QPoint(1250, 100) << window << QList<QRect>{laptop}
+                                                    << QPoint(358, 116);
+    QTest::newRow("taller than the screen") << QPoint(-400, 900) << QSize(845, 852) << QList<QRect>{laptop}
+                                            << QPoint(217, 0);
+}
+
+void TestMainWindow::placementOnTheScreens()
+{
+    QFETCH(QPoint, saved);
+    QFETCH(QSize, frame);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QPoint, placed);
+    QCOMPARE(WindowPlacement::restored(saved, frame, 20, screens, screens.constFirst()), placed);
+}
+
+void TestMainWindow::statusLineKeepsTheSummary()
+{
+    QTemporaryDir documents;
+    makeDocuments(documents, {QStringLiteral("a.xls"), QStringLiteral("b.xls")});
+    WindowFixture fixture;
+    TfrmTablevane &window = fixture.window();
+    window.show();
+    MainWindowUi &ui = fixture.ui();
+    const QString summary = QStringLiteral("OpenOffice.org Calc + XLS (default) + MS Excel 97/2000/XP (*.xls)");
+    // A hovered menu item's hint shows over the summary, which comes back afterwards.
+    QStatusTipEvent hint(QStringLiteral("A hint"));
+    QApplication::sendEvent(window.menuBar(), &hint);
+    QCOMPARE(ui.sBar->currentMessage(), QStringLiteral("A hint"));
+    QStatusTipEvent hintEnds{QString()};
+    QApplication::sendEvent(window.menuBar(), &hintEnds);
+    QVERIFY(ui.sBarPanel->isVisible());
+    QCOMPARE(ui.sBarPanel->text(), summary);
+
+    // Start while a stopped run finishes its document says why nothing starts.
+    fixture.files.setNextFileName(documents.path());
+    clickIndicator(ui.rbManyFiles);
+    fixture.calc.duringCall = [&] {
+        QTest::mouseClick(ui.btnStop, Qt::LeftButton);
+        QTest::mouseClick(ui.btnStart, Qt::LeftButton);
+    };
+    QTest::mouseClick(ui.btnStart, Qt::LeftButton);
+    QTRY_VERIFY(!fixture.calc.calls.isEmpty());
+    QTRY_VERIFY(!window.run().stepRunning());
+    QTest::qWait(50);
+    QCOMPARE(fixture.calc.calls.size(), 1);
+    QVERIFY2(ui.sBar->currentMessage().contains(QStringLiteral("finishing its current document")),
+             qPrintable(ui.sBar->currentMessage()));
+}
+
+void TestMainWindow::logShownInOwnWindowWhereTheDesktopCannot_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::newRow("the opener fails") << QStringLiteral("false");
+    QTest::newRow("no opener") << QStringLiteral("/nonexistent/xdg-open");
+}
+
+void TestMainWindow::logShownInOwnWindowWhereTheDesktopCannot()
+{
+    QFETCH(QString, opener);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Tablevane.log"));
+    QFile log(path);
+    QVERIFY(log.open(QIODevice::WriteOnly));
+    QStringList lines;
+    for (int i = 1; i <= 300; ++i)
+        lines.append(QStringLiteral("/data/d%1.xls can`t process document").arg(i));
+    log.write(lines.join(QStringLiteral("\r\n")).toLocal8Bit() + "\r\n");
+    log.close();
+
+    QtShellPort shell(opener);
+    shell.openInEditor(path);
+    QTRY_VERIFY(shell.logWindow() && shell.logWindow()->isVisible());
+    QPlainTextEdit *text = shell.logWindow()->textView();
+    QCOMPARE(text->toPlainText(), lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QVERIFY(text->isReadOnly());
+    QVERIFY(QFontInfo(text->font()).fixedPitch());
+    QScrollBar *scroll = text->verticalScrollBar();
+    QVERIFY(scroll->maximum() > 0);
+    QCOMPARE(scroll->value(), scroll->maximum());
+    shell.logWindow()->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
+    QVERIFY(!shell.logWindow()->isVisible());
 }
 
 void TestMainWindow::splashShowsAtLeastHalfASecond()

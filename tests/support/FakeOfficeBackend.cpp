@@ -45,7 +45,16 @@ void FakeOfficeBackend::readPatternWidths(const QString &, int, BackendHost &hos
     host.queryResults().PatternColumnCount = 0;
 }
 
-std::optional<QString> FakeOfficeBackend::viewSheetName(const QString &, int sheet, BackendHost &)
+std::optional<QString> FakeOfficeBackend::viewSheetName(const QString &path, int sheet, BackendHost &host)
 {
+    // The documents hold sheetCount sheets; failing documents do not open.
+    if (failingNames.contains(QFileInfo(path).fileName())) {
+        host.showMessage(host.message(26), MessageIcon::Error);
+        return std::nullopt;
+    }
+    if (sheet < 1 || sheet > sheetCount) {
+        host.showMessage(host.message(27) + QString::number(sheet), MessageIcon::Error);
+        return std::nullopt;
+    }
     return QStringLiteral("Sheet%1").arg(sheet);
 }

@@ -36,7 +36,7 @@ public:
     QStringList sheetQueries;
     QSet<QString> failingNames;      // file names (without folder) that fail
     QSet<QString> emptyNames;        // file names whose sheets have nothing to format
-    int sheetCount = 1;              // what the sheet query reports
+    int sheetCount = 1;              // the sheets of every document, as the queries report them
     std::function<void()> duringCall;   // runs inside each formatting call
 
 private:
