@@ -333,7 +333,7 @@ void TestMainWindow::excelRunThroughTheWindow()
     TfrmTablevane &window = fixture.window();
     window.show();
     MainWindowUi &ui = fixture.ui();
-    QCOMPARE(ui.sBar->currentMessage(),
+    QCOMPARE(ui.sBarPanel->text(),
              QStringLiteral("Microsoft Office Excel + XLS (default) + Excel 97-2003 Workbook (*.xls)"));
     fixture.files.setNextFileName(documents.path());
     clickIndicator(ui.rbManyFiles);
