@@ -1,3 +1,4 @@
+#include "AppIcon.h"
 #include "ApplicationWindows.h"
 #include "BatchRunner.h"
 #include "MessageTable.h"
@@ -83,6 +84,7 @@ int runBatch(int argc, char *argv[])
 int runWindow(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    AppIcon::identifyApplication();
     auto *splash = new TfrmSplash;
     splash->show();
     splash->repaint();
