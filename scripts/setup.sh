@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what Tablevane needs to build, test and run on Debian 12, skipping what is
-# already there. Runs apt-get as root (through sudo when needed).
+# Installs what Tablevane needs to build, test, package and run on Debian 12, skipping
+# what is already there. Runs apt-get as root (through sudo when needed). The last line:
+# the validators of the desktop files, and what cpack needs to compute the Debian
+# package's library dependencies.
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,7 @@ packages=(
     libreoffice-calc-nogui libreoffice-dev libreoffice-base-drivers
     fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
     xvfb xauth python3
+    desktop-file-utils appstream libxml2-utils shared-mime-info file dpkg-dev
 )
 
 missing=()

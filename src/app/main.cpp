@@ -1,3 +1,4 @@
+#include "AppIcon.h"
 #include "ApplicationWindows.h"
 #include "AutomationDetectionPort.h"
 #include "BatchRunner.h"
@@ -85,6 +86,7 @@ int runBatch(int argc, char *argv[])
 int runWindow(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    AppIcon::identifyApplication();
     auto *splash = new TfrmSplash;
     splash->show();
     splash->repaint();
