@@ -116,6 +116,7 @@ private slots:
     void startTestKeepsOneOfficeForAllOperations();
     void killedOfficeFailsTheOperationAndTheNextStartsAFreshOne();
     void hungOfficeIsEndedByTheWatchdog();
+    void busyOfficeIsNotEnded();
     void twoProgramsRunTwoOffices();
     void destroyedOfficeLeavesNothing();
     void officeDiesWithItsProgram();
@@ -189,7 +190,7 @@ void TestOfficeProcess::hungOfficeIsEndedByTheWatchdog()
     QVERIFY(m_office->calcStartTest());
     const qint64 stopped = m_office->processId();
     const int kills = m_office->watchdogKills();
-    m_office->setWatchdogLimit(std::chrono::milliseconds(1500));
+    m_office->setWatchdogLimits(std::chrono::milliseconds(1500), std::chrono::minutes(30), std::chrono::milliseconds(100));
     FaultyOffice faulty(*m_office);
     faulty.nextSignal = SIGSTOP;
     RecordingBackendHost failing;
@@ -197,7 +198,7 @@ void TestOfficeProcess::hungOfficeIsEndedByTheWatchdog()
     timer.start();
     format(faulty, failing);
     const qint64 elapsed = timer.elapsed();
-    m_office->setWatchdogLimit(std::chrono::minutes(2));
+    m_office->setWatchdogLimits(std::chrono::seconds(60), std::chrono::minutes(30), std::chrono::seconds(1));
     QVERIFY(failing.problemLogged);
     QVERIFY2(elapsed >= 1400 && elapsed < 10000, qPrintable(QString::number(elapsed)));
     QCOMPARE(m_office->watchdogKills(), kills + 1);
@@ -207,6 +208,31 @@ void TestOfficeProcess::hungOfficeIsEndedByTheWatchdog()
     QVERIFY(!next.problemLogged);
     QVERIFY(m_office->processId() != stopped);
     QVERIFY(waitUntilGone(stopped, 2000));
+}
+
+void TestOfficeProcess::busyOfficeIsNotEnded()
+{
+    // A document whose formatting and store keep the office busy far longer than the
+    // no-progress limit: the office works all the time, so it is left to finish.
+    const QString big = path(QStringLiteral("big.xls"));
+    OfficeDocuments::make(*m_office, big, {OfficeDocuments::table(QStringLiteral("Data"), 30000)},
+                          QStringLiteral("MS Excel 97"));
+    const int kills = m_office->watchdogKills();
+    m_office->setWatchdogLimits(std::chrono::milliseconds(300), std::chrono::minutes(30), std::chrono::milliseconds(50));
+    FormatJob busy = job();
+    busy.set.InterLeave = 1;
+    busy.set.WordWrap = true;
+    busy.saveAs.SaveAs = 3;
+    busy.saveAs.calcFilter = CalcFilter{QStringLiteral("calc8"), QString(), QStringLiteral(".ods")};
+    RecordingBackendHost host;
+    QElapsedTimer timer;
+    timer.start();
+    FormatDocumentCalc(*m_office, big, 0, 1, 1, busy, host);
+    const qint64 elapsed = timer.elapsed();
+    m_office->setWatchdogLimits(std::chrono::seconds(60), std::chrono::minutes(30), std::chrono::seconds(1));
+    QVERIFY2(elapsed > 600, qPrintable(QString::number(elapsed)));   // well past the limit
+    QVERIFY(!host.problemLogged);
+    QCOMPARE(m_office->watchdogKills(), kills);
 }
 
 void TestOfficeProcess::twoProgramsRunTwoOffices()

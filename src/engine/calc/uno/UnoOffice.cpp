@@ -11,6 +11,7 @@
 #include "UnoDesktop.h"
 #include "UnoValues.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QUrl>
 
@@ -54,10 +55,20 @@ struct UnoOffice::Impl : std::enable_shared_from_this<UnoOffice::Impl>
     bool officeRunning();
     void beginOperation();
     void endOperation();
+    void armWatch(unsigned generation);
+    void checkProgress(unsigned generation);
+    std::optional<long long> officeCpuTicks();
 
     // Ends its operation's watchdog when the operation drops its desktop.
+    // Not copyable: a copy would end the operation twice.
     struct Lease
     {
+        explicit Lease(std::weak_ptr<Impl> of)
+            : office(std::move(of))
+        {
+        }
+        Lease(const Lease &) = delete;
+        Lease &operator=(const Lease &) = delete;
         std::weak_ptr<Impl> office;
         ~Lease()
         {
@@ -76,6 +87,13 @@ struct UnoOffice::Impl : std::enable_shared_from_this<UnoOffice::Impl>
     std::unique_ptr<OfficeProcess> process;
     std::unique_ptr<UnoBridge> bridge;
     int activeOperations = 0;
+    // The watchdog of the operations under way; changed by the operation's thread and
+    // the supervisor's, always under watchMutex.
+    std::mutex watchMutex;
+    unsigned watchGeneration = 0;
+    OfficeSupervisor::Clock::time_point watchStarted;
+    OfficeSupervisor::Clock::time_point lastProgress;
+    std::optional<long long> lastCpuTicks;
     int starts = 0;
     int restartRequests = 0;
     std::atomic<int> kills{0};
@@ -222,18 +240,75 @@ void UnoOffice::Impl::killOffice()
 
 void UnoOffice::Impl::beginOperation()
 {
+    // Every operation watches afresh, also one that starts while an earlier one still
+    // holds its desktop.
     ++activeOperations;
-    std::weak_ptr<Impl> self = weak_from_this();
-    supervisor.arm(OfficeSupervisor::Clock::now() + options.watchdog, [self] {
-        if (const auto impl = self.lock())
-            impl->killOffice();
-    });
+    std::lock_guard lock(watchMutex);
+    const unsigned generation = ++watchGeneration;
+    watchStarted = lastProgress = OfficeSupervisor::Clock::now();
+    lastCpuTicks.reset();   // the office may not run yet
+    armWatch(generation);
 }
 
 void UnoOffice::Impl::endOperation()
 {
-    if (--activeOperations == 0)
-        supervisor.disarm();
+    if (--activeOperations > 0)
+        return;
+    std::lock_guard lock(watchMutex);
+    ++watchGeneration;   // a check already under way arms nothing more
+    supervisor.disarm();
+}
+
+void UnoOffice::Impl::armWatch(unsigned generation)
+{
+    std::weak_ptr<Impl> self = weak_from_this();
+    supervisor.arm(OfficeSupervisor::Clock::now() + options.checkInterval, [self, generation] {
+        if (const auto impl = self.lock())
+            impl->checkProgress(generation);
+    });
+}
+
+void UnoOffice::Impl::checkProgress(unsigned generation)
+{
+    const std::optional<long long> ticks = officeCpuTicks();
+    std::unique_lock lock(watchMutex);
+    if (generation != watchGeneration)
+        return;   // the operation ended meanwhile
+    const auto now = OfficeSupervisor::Clock::now();
+    // No office process (not started yet, or just died) is no hang of the office.
+    if (!ticks || ticks != lastCpuTicks) {
+        lastCpuTicks = ticks;
+        lastProgress = now;
+    }
+    const bool stalled = now - lastProgress >= options.noProgressLimit;
+    const bool tooLong = now - watchStarted >= options.totalLimit;
+    if (!stalled && !tooLong) {
+        armWatch(generation);
+        return;
+    }
+    lock.unlock();
+    qCWarning(lcCalc) << (stalled ? "the office made no progress" : "the operation took too long");
+    killOffice();
+}
+
+std::optional<long long> UnoOffice::Impl::officeCpuTicks()
+{
+    qint64 pid = 0;
+    {
+        std::lock_guard lock(processMutex);
+        if (!process || !process->running())
+            return std::nullopt;
+        pid = process->pid();
+    }
+    // utime and stime, fields 14 and 15 of /proc/<pid>/stat, after the parenthesised name.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return std::nullopt;
+    return fields.at(11).toLongLong() + fields.at(12).toLongLong();
 }
 
 UnoOffice::UnoOffice()
@@ -259,7 +334,7 @@ UnoOffice::~UnoOffice()
 std::unique_ptr<CalcDesktop> UnoOffice::createDesktop()
 {
     m_impl->beginOperation();
-    auto lease = std::make_shared<Impl::Lease>(Impl::Lease{m_impl});
+    auto lease = std::make_shared<Impl::Lease>(m_impl);
     m_impl->ensureRunning();
     return UnoValues::guarded("creating the desktop", [&] {
         return std::make_unique<UnoDesktop>(frame::Desktop::create(m_impl->bridge->remoteContext()), lease);
@@ -296,9 +371,12 @@ void UnoOffice::shutdown()
     m_impl->instanceDir.reset();
 }
 
-void UnoOffice::setWatchdogLimit(std::chrono::milliseconds limit)
+void UnoOffice::setWatchdogLimits(std::chrono::milliseconds noProgress, std::chrono::milliseconds total,
+                                  std::chrono::milliseconds checkInterval)
 {
-    m_impl->options.watchdog = limit;
+    m_impl->options.noProgressLimit = noProgress;
+    m_impl->options.totalLimit = total;
+    m_impl->options.checkInterval = checkInterval;
 }
 
 qint64 UnoOffice::processId() const
