@@ -50,6 +50,15 @@ bool OfficeServices::calcStartTest()
 #endif
 }
 
+QStringList OfficeServices::calcExportFilters()
+{
+#ifdef TABLEVANE_WITH_UNO
+    return m_impl->office.exportFilters();
+#else
+    return {};
+#endif
+}
+
 void OfficeServices::startEarly()
 {
 #ifdef TABLEVANE_WITH_UNO

@@ -2,6 +2,8 @@
 
 #include "OfficeBackends.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class ExcelOffice;
@@ -22,6 +24,7 @@ public:
     WordOffice *word() const { return nullptr; }
     bool sofficeFound() const;
     bool calcStartTest();
+    QStringList calcExportFilters();
     // Starts the office process ahead of its first use (see UnoOffice::startEarly).
     void startEarly();
     // Ends the office process now (also done by the destructor).

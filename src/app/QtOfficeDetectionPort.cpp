@@ -9,6 +9,11 @@ bool QtOfficeDetectionPort::classRegistered(const QString &progId)
     return false;
 }
 
+QStringList QtOfficeDetectionPort::calcExportFilters()
+{
+    return m_office.calcExportFilters();
+}
+
 bool QtOfficeDetectionPort::calcStartTest()
 {
     return m_office.calcStartTest();

@@ -17,6 +17,7 @@ public:
     QString excelVersion() override { return QString(); }
     bool wordPresenceCheck() override { return false; }
     bool calcStartTest() override;
+    QStringList calcExportFilters() override;
 
 private:
     OfficeServices &m_office;

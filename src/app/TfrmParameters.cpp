@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace {
@@ -120,6 +121,21 @@ void TfrmParameters::refreshList(QComboBox *combo, const QStringList &items, int
     combo->setCurrentIndex(selected >= 0 && selected < items.size() ? selected : -1);
 }
 
+void TfrmParameters::markUnavailableSaveAs()
+{
+    // The entries stay where they are (stored choices are positions); those the office
+    // cannot write are shown but cannot be picked.
+    auto *items = qobject_cast<QStandardItemModel *>(cmbSaveAs->model());
+    if (!items)
+        return;
+    for (int position = 0; position < items->rowCount(); ++position) {
+        QStandardItem *item = items->item(position);
+        const bool available = m_model.saveAsAvailable(position);
+        item->setEnabled(available);
+        item->setToolTip(available ? QString() : QStringLiteral("The installed office cannot write this format"));
+    }
+}
+
 void TfrmParameters::refresh()
 {
     rgbSelectOffice->setItemIndex(m_model.office());
@@ -129,6 +145,7 @@ void TfrmParameters::refresh()
     for (int i = 0; i < rgbTakeExt->count(); ++i)
         rgbTakeExt->setItemEnabled(i, m_model.extensionItemEnabled(i));
     refreshList(cmbSaveAs, m_model.saveAsItems(), m_model.saveAs());
+    markUnavailableSaveAs();
     cmbSaveAs->setEnabled(m_model.saveAsEnabled());
     lblSaveAs->setEnabled(m_model.saveAsEnabled());
     chkDocTable->setChecked(m_model.docTable());

@@ -47,6 +47,7 @@ private:
     void connectControls();
     void refresh();
     void refreshList(QComboBox *combo, const QStringList &items, int selected);
+    void markUnavailableSaveAs();
 
     PreferencesModel &m_model;
     MessagePort &m_messages;

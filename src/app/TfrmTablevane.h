@@ -73,6 +73,7 @@ public:
     QString workPathText() const override;
     bool oneFileChosen() const override;
     bool patternSheetMissing() const override;
+    QString saveAsRefusal() const override { return m_preferences.saveAsRefusal(); }
     bool logChecked() const override;
     bool applyForAll() const override;
     QString applySheetText() const override;

@@ -33,6 +33,11 @@ bool AutomationDetectionPort::wordPresenceCheck()
     return m_word && WordPresenceCheck(*m_word);
 }
 
+QStringList AutomationDetectionPort::calcExportFilters()
+{
+    return m_calc.calcExportFilters();
+}
+
 bool AutomationDetectionPort::calcStartTest()
 {
     return m_calc.calcStartTest();

@@ -17,6 +17,7 @@ public:
     QString excelVersion() override;
     bool wordPresenceCheck() override;
     bool calcStartTest() override;
+    QStringList calcExportFilters() override;
 
 private:
     ExcelOffice *m_excel = nullptr;

@@ -55,6 +55,7 @@ public:
     QString workPathText() const override { return m_workPath; }
     bool oneFileChosen() const override { return m_oneFile; }
     bool patternSheetMissing() const override;
+    QString saveAsRefusal() const override { return m_preferences.saveAsRefusal(); }
     bool logChecked() const override { return m_formatSet.set().Log; }
     bool applyForAll() const override { return m_formatSet.set().ApplyForAll; }
     QString applySheetText() const override { return m_formatSet.set().ApplySheet; }

@@ -56,6 +56,11 @@ void RunController::StartRun()
         ShowChoosePatternSheetMessage();
         return;
     }
+    // Every document would fail in its store: say so once instead.
+    if (const QString refusal = m_host.saveAsRefusal(); !refusal.isEmpty()) {
+        m_host.showMessage(refusal, MessageIcon::Warning);
+        return;
+    }
     m_state.RunInProgress = true;
     m_host.setStatusText(QString());
     m_host.saveProgramSettings();

@@ -20,6 +20,9 @@ public:
     virtual QString workPathText() const = 0;      // the chosen folder or document
     virtual bool oneFileChosen() const = 0;         // "...one file" rather than a folder
     virtual bool patternSheetMissing() const = 0;   // widths by pattern without a chosen sheet
+    // Why the chosen save-as format cannot be stored by the installed office; empty
+    // when it can.
+    virtual QString saveAsRefusal() const { return QString(); }
     virtual bool logChecked() const = 0;
     virtual bool applyForAll() const = 0;
     virtual QString applySheetText() const = 0;

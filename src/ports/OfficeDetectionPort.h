@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The platform side of the office detection: which automation classes are registered
 // and what starting each suite gives. The order of the checks and what follows from
@@ -18,4 +19,7 @@ public:
     virtual bool wordPresenceCheck() = 0;
     // Opens a hidden new spreadsheet in Calc and closes it; false on any failure.
     virtual bool calcStartTest() = 0;
+    // The export filters the installed Calc offers (its filter configuration, export
+    // flag set); empty when they cannot be learnt.
+    virtual QStringList calcExportFilters() { return {}; }
 };

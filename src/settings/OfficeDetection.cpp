@@ -18,6 +18,8 @@ OfficeDetectionResult detect(OfficeDetectionPort &port)
         }
     }
     result.CalcInstalled = port.classRegistered(QStringLiteral("com.sun.star.ServiceManager")) && port.calcStartTest();
+    if (result.CalcInstalled)
+        result.CalcExportFilters = port.calcExportFilters();
     result.WordInstalled = port.classRegistered(QStringLiteral("Word.Application")) && port.wordPresenceCheck();
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class OfficeDetectionPort;
 
@@ -11,6 +12,9 @@ struct OfficeDetectionResult
     int ExcelMajorVersion = 0;   // 0 when Excel is missing or its version is not a number
     bool CalcInstalled = false;
     bool WordInstalled = false;
+    // The export filters of the installed Calc; empty when not known, and then every
+    // save-as entry of Calc counts as available.
+    QStringList CalcExportFilters;
 };
 
 namespace OfficeDetection {

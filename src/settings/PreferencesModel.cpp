@@ -8,6 +8,8 @@ enum Extension { NoExtension = -1, Xls = 0, Ods = 1, Xlsx = 2 };
 // Save-as positions the reactions select.
 constexpr int kFirstEntry = 0;
 constexpr int kCalcDbase = 1;
+constexpr int kCalcOdsTemplate = 5;
+constexpr int kCalcDif = 6;
 constexpr int kCalcExcel97 = 7;
 constexpr int kCalcTextCsv = 16;
 constexpr int kXlsxEntry = 17;
@@ -193,9 +195,9 @@ void PreferencesModel::setFixedWidth(bool checked)
 
 void PreferencesModel::applyTextOutputRule()
 {
-    // dBase output only needs the character set; the delimiter controls keep whatever
-    // state the previous choice left them in.
-    if (m_office == Calc && m_saveAs == kCalcDbase) {
+    // dBase and DIF output only need the character set; the delimiter controls keep
+    // whatever state the previous choice left them in.
+    if (m_office == Calc && (m_saveAs == kCalcDbase || m_saveAs == kCalcDif)) {
         m_codingVisible = true;
     } else {
         const bool textCsv = m_office == Calc && m_saveAs == kCalcTextCsv;
@@ -203,6 +205,33 @@ void PreferencesModel::applyTextOutputRule()
         m_delimitersVisible = textCsv;
     }
     emit changed();
+}
+
+bool PreferencesModel::calcEntryWritable(int position) const
+{
+    if (m_detection.CalcExportFilters.isEmpty())
+        return true;
+    const std::optional<CalcFilter> row = m_tables.calcFilterAt(position);
+    return row && m_detection.CalcExportFilters.contains(SaveAsTables::calcExportFilterName(position, *row));
+}
+
+bool PreferencesModel::saveAsAvailable(int position) const
+{
+    return m_office != Calc || calcEntryWritable(position);
+}
+
+QString PreferencesModel::saveAsRefusal() const
+{
+    if (m_office != Calc || m_saveAs < 0 || saveAsAvailable(m_saveAs))
+        return QString();
+    return QStringLiteral("The installed office cannot write the format chosen to store the documents in:\n"
+                          "\"%1\".\nChoose another one in Settings > Preferences.")
+        .arg(m_saveAsItems.value(m_saveAs));
+}
+
+int PreferencesModel::calcFallbackSaveAs() const
+{
+    return calcEntryWritable(kCalcOdsTemplate) ? kCalcOdsTemplate : kCalcExcel97;
 }
 
 PreferencesModel::Snapshot PreferencesModel::takeSnapshot() const

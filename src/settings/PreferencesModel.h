@@ -49,6 +49,14 @@ public:
     int saveAs() const { return m_saveAs; }
     void setSaveAs(int position);
     bool saveAsEnabled() const { return !m_docTable; }
+    // Whether the installed office can write the save-as entry at position: Calc's
+    // entries need an export filter the office offers (every entry counts when the
+    // office's filters are not known).
+    bool saveAsAvailable(int position) const;
+    // Why a run cannot store with the chosen entry; empty when it can.
+    QString saveAsRefusal() const;
+    // The entry a Calc choice falls back to: the first available of positions 5 and 7.
+    int calcFallbackSaveAs() const;
 
     // ".. table in DOC file": checking it disables the save-as list.
     bool docTable() const { return m_docTable; }
@@ -68,7 +76,8 @@ public:
     void setTextDelimiter(int position);
     bool fixedWidth() const { return m_fixedWidth; }
     void setFixedWidth(bool checked);
-    // lblCoding and cmbCoding; the other five text-output controls.
+    // lblCoding and cmbCoding (dBase, DIF and text CSV); the other five text-output
+    // controls (text CSV).
     bool codingVisible() const { return m_codingVisible; }
     bool delimitersVisible() const { return m_delimitersVisible; }
     void applyTextOutputRule();
@@ -116,6 +125,7 @@ signals:
 
 private:
     void officeReaction();
+    bool calcEntryWritable(int position) const;
 
     OfficeDetectionResult m_detection;
     SaveAsTables m_tables;

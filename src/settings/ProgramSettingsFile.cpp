@@ -30,13 +30,13 @@ int readChoice(const IniFile &ini, const QString &section, const QString &key, i
 }
 
 // The save-as entry a list without selection falls back to: the first Excel format, or
-// the Calc filter at position 5.
+// the first Calc entry of positions 5 and 7 that the office can write.
 void selectFallbackSaveAs(PreferencesModel &prefs)
 {
     if (prefs.office() == kExcel)
         prefs.setSaveAs(0);
     else if (prefs.office() == kCalc)
-        prefs.setSaveAs(5);
+        prefs.setSaveAs(prefs.calcFallbackSaveAs());
 }
 
 // Notes a stored choice that is missing, not a number or outside [minimum, maximum].

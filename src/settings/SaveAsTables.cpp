@@ -297,6 +297,12 @@ std::optional<CalcFilter> SaveAsTables::calcFilterAt(int position) const
     return m_tableC.at(position);
 }
 
+QString SaveAsTables::calcExportFilterName(int position, const CalcFilter &row)
+{
+    constexpr int Excel97Entry = 7;
+    return position == Excel97Entry ? QStringLiteral("MS Excel 97") : row.filterName;
+}
+
 std::optional<QString> SaveAsTables::charsetTokenAt(int position) const
 {
     if (!inRange(m_tableD, position))

@@ -65,6 +65,10 @@ public:
     // Look-ups by list position; nothing when the position is outside the table.
     std::optional<int> excelCodeAt(int position, int excelMajorVersion) const;
     std::optional<CalcFilter> calcFilterAt(int position) const;
+    // The name the office registers for the export filter of table C's row at position:
+    // the row's own name, but for "MS Excel 97/2000/XP", which the office knows as
+    // "MS Excel 97".
+    static QString calcExportFilterName(int position, const CalcFilter &row);
     std::optional<QString> charsetTokenAt(int position) const;
 
 private:

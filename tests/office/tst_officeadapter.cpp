@@ -9,6 +9,7 @@
 #include "CalcSession.h"
 #include "CalcSheet.h"
 #include "OfficeDocuments.h"
+#include "PreferencesModel.h"
 #include "UnoOffice.h"
 
 #include <QDir>
@@ -278,6 +279,19 @@ void TestOfficeAdapter::storesInPlace()
 
 void TestOfficeAdapter::refusesUnregisteredFilters()
 {
+    // What the office's filter configuration says it can write: the save-as entries the
+    // program offers as available are exactly those it can store.
+    PreferencesModel prefs;
+    prefs.create(OfficeDetectionResult{false, 0, true, false, m_office->exportFilters()});
+    prefs.setOffice(1);
+    QList<int> unavailable;
+    for (int position = 0; position < prefs.saveAsItems().size(); ++position) {
+        if (!prefs.saveAsAvailable(position))
+            unavailable.append(position);
+    }
+    QCOMPARE(unavailable, (QList<int>{4, 5, 9, 10, 11, 12, 13, 14, 18}));
+    QCOMPARE(prefs.calcFallbackSaveAs(), 7);
+
     Opened doc(*m_office, path(QStringLiteral("two.ods")));
     for (const QString &name : {QStringLiteral("MS Excel 97/2000/XP"), QStringLiteral("StarOffice XML (Calc")}) {
         const QString target = path(QStringLiteral("refused.xls"));

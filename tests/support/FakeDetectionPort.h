@@ -17,10 +17,12 @@ public:
     QString excelVersion() override { calls.append(QStringLiteral("excelVersion")); return excelVersionText; }
     bool wordPresenceCheck() override { calls.append(QStringLiteral("word")); return wordStarts; }
     bool calcStartTest() override { calls.append(QStringLiteral("calc")); return calcStarts; }
+    QStringList calcExportFilters() override { return exportFilters; }
 
     QStringList registered;
     QString excelVersionText;
     bool wordStarts = true;
     bool calcStarts = true;
+    QStringList exportFilters;   // empty: not known
     QStringList calls;
 };

@@ -24,6 +24,7 @@ public:
     QString workPathText() const override { return workPath; }
     bool oneFileChosen() const override { return oneFile; }
     bool patternSheetMissing() const override { return patternMissing; }
+    QString saveAsRefusal() const override { return refusal; }
     bool logChecked() const override { return formatSet.set().Log; }
     bool applyForAll() const override { return formatSet.set().ApplyForAll; }
     QString applySheetText() const override { return formatSet.set().ApplySheet; }
@@ -61,6 +62,7 @@ public:
     QString workPath;
     bool oneFile = false;
     bool patternMissing = false;
+    QString refusal;   // what saveAsRefusal answers
     int office = 1;
     OfficeBackends backends;
     MessageTable messages;

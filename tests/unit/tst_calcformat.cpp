@@ -862,15 +862,24 @@ void TestCalcFormat::textFilterOptions()
 
 void TestCalcFormat::missingCharsetFailsTheDocument()
 {
-    for (int entry : {1, 6, 16}) {
+    for (int entry : {1, 16}) {
         Run run;
         run.office.addFile(XlsPath, table());
         run.job.saveAs.SaveAs = entry;
-        run.job.saveAs.calcFilter = filter(QStringLiteral("DIF"), QStringLiteral(".dif"));
+        run.job.saveAs.calcFilter = filter(QStringLiteral("dBase"), QStringLiteral(".dbf"));
         run.job.saveAs.charsetToken.reset();
         run.format();
         verifyFailed(run);
     }
+    // DIF without a character set takes the office's default.
+    Run dif;
+    dif.office.addFile(XlsPath, table());
+    dif.job.saveAs.SaveAs = 6;
+    dif.job.saveAs.calcFilter = filter(QStringLiteral("DIF"), QStringLiteral(".dif"));
+    dif.job.saveAs.charsetToken.reset();
+    dif.format();
+    verifySucceeded(dif);
+    QVERIFY(!dif.office.stores.first().args.filterOptions);
 }
 
 void TestCalcFormat::refusedFilterFailsTheDocument()

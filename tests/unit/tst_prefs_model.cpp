@@ -10,12 +10,12 @@ namespace {
 
 OfficeDetectionResult excel(int version, bool word = false, bool calc = false)
 {
-    return OfficeDetectionResult{true, version, calc, word};
+    return OfficeDetectionResult{true, version, calc, word, {}};
 }
 
 OfficeDetectionResult calcOnly()
 {
-    return OfficeDetectionResult{false, 0, true, false};
+    return OfficeDetectionResult{false, 0, true, false, {}};
 }
 
 int positionOfCode(const QVector<ExcelFormat> &table, int code)
@@ -185,7 +185,7 @@ private slots:
     void calcShowsTextOutputForCsvAndDbase()
     {
         PreferencesModel prefs;
-        prefs.create(OfficeDetectionResult{true, 12, true, true});
+        prefs.create(OfficeDetectionResult{true, 12, true, true, {}});
         prefs.setOffice(0);
         prefs.setDocTable(true);
         prefs.setOffice(1);
@@ -212,12 +212,39 @@ private slots:
         prefs.setSaveAs(3);
         QVERIFY(!prefs.codingVisible() && !prefs.delimitersVisible());
         QVERIFY(!prefs.characterSetMissing());
+        prefs.setSaveAs(6);    // DIF takes a character set as dBase does
+        QVERIFY(prefs.codingVisible() && !prefs.delimitersVisible());
+        QVERIFY(prefs.characterSetMissing());
+    }
+
+    void entriesTheOfficeCannotWriteAreRefused()
+    {
+        // The export filters a LibreOffice 7.4 offers for spreadsheets, among others.
+        const QStringList filters{"MS Excel 2003 XML", "dBase", "calc8_template", "calc8", "DIF", "MS Excel 97",
+                                  "MS Excel 97 Vorlage/Template", "SYLK", "Text - txt - csv (StarCalc)",
+                                  "HTML (StarCalc)", "calc_pdf_Export", "UOF spreadsheet"};
+        PreferencesModel prefs;
+        prefs.create(OfficeDetectionResult{false, 0, true, false, filters});
+        prefs.setOffice(1);
+        QVERIFY(prefs.saveAsAvailable(7) && prefs.saveAsAvailable(3) && prefs.saveAsAvailable(20));
+        QVERIFY(!prefs.saveAsAvailable(4) && !prefs.saveAsAvailable(5) && !prefs.saveAsAvailable(18));
+        QCOMPARE(prefs.calcFallbackSaveAs(), 7);
+        QCOMPARE(prefs.saveAsRefusal(), QString());
+        prefs.setSaveAs(10);   // a stored choice stays where it is, but a run refuses it
+        QCOMPARE(prefs.saveAs(), 10);
+        QVERIFY(prefs.saveAsRefusal().contains(QStringLiteral("\"StarCalc 5.0 (*.sdc)\"")));
+        // Filters not known: everything counts, position 5 stays the fallback.
+        PreferencesModel unknown;
+        unknown.create(OfficeDetectionResult{false, 0, true, false, {}});
+        unknown.setOffice(1);
+        QVERIFY(unknown.saveAsAvailable(4));
+        QCOMPARE(unknown.calcFallbackSaveAs(), 5);
     }
 
     void cancelPutsBackTheSnapshotButNotTheDelimiters()
     {
         PreferencesModel prefs;
-        prefs.create(OfficeDetectionResult{true, 11, true, false});
+        prefs.create(OfficeDetectionResult{true, 11, true, false, {}});
         prefs.setOffice(1);
         prefs.setSaveAs(16);
         prefs.setCoding(3);
@@ -260,7 +287,7 @@ private slots:
         QCOMPARE(calc.extension(), 0);
 
         PreferencesModel both;
-        both.create(OfficeDetectionResult{true, 11, true, false});
+        both.create(OfficeDetectionResult{true, 11, true, false, {}});
         QVERIFY(both.applyOfficeAvailability());
         QCOMPARE(both.office(), 0);
         QCOMPARE(both.extension(), 0);

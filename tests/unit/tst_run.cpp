@@ -399,8 +399,12 @@ void TestRun::refusesWhatCannotStart()
     host.patternMissing = true;
     host.oneFile = true;
     host.run->StartRun();
+    host.patternMissing = false;
+    host.refusal = QStringLiteral("the format cannot be written");
+    host.run->StartRun();
     const QStringList texts = host.messagePort.texts();
-    QCOMPARE(texts.size(), 3);
+    QCOMPARE(texts.size(), 4);
+    QCOMPARE(texts.at(3), host.refusal);
     QCOMPARE(texts.at(0), QStringLiteral("You need select object for processing"));
     QCOMPARE(texts.at(1), QStringLiteral("You need select object for processing"));
     QCOMPARE(texts.at(2), QStringLiteral("Selected file contains more than one sheet.\nPlease, select, which sheet must use as pattern"));

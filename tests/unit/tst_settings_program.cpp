@@ -64,7 +64,7 @@ private slots:
     void firstStartCreatesTheFolderAndReadsNothing()
     {
         PreferencesModel prefs;
-        start(prefs, OfficeDetectionResult{true, 11, true, false});
+        start(prefs, OfficeDetectionResult{true, 11, true, false, {}});
         prefs.setOffice(1);
         QVERIFY(!ProgramSettingsFile::LoadProgramSettings(folder(), prefs));
         QVERIFY(QFileInfo(folder()).isDir());
@@ -75,7 +75,7 @@ private slots:
     void savedPreferencesLoadBack()
     {
         PreferencesModel saved;
-        start(saved, OfficeDetectionResult{true, 11, true, true});
+        start(saved, OfficeDetectionResult{true, 11, true, true, {}});
         saved.setOffice(1);
         saved.setSaveAs(16);
         saved.setCoding(21);
@@ -91,7 +91,7 @@ private slots:
                             "[Language]\r\nLanguageFile=Deutsch.lng\r\n[Help]\r\nHelpFile=tablevane.chm\r\n"));
 
         PreferencesModel loaded;
-        start(loaded, OfficeDetectionResult{true, 11, true, true});
+        start(loaded, OfficeDetectionResult{true, 11, true, true, {}});
         const auto state = ProgramSettingsFile::LoadProgramSettings(folder(), loaded);
         QVERIFY(state);
         QCOMPARE(state->Left, 320);
@@ -143,7 +143,7 @@ private slots:
         QFETCH(int, extension);
         QFETCH(int, saveAs);
         PreferencesModel prefs;
-        start(prefs, OfficeDetectionResult{true, version, true, false});
+        start(prefs, OfficeDetectionResult{true, version, true, false, {}});
         loadText("[Office]\r\nOffice=" + QByteArray::number(office)
                      + "\r\n[Extension]\r\nExtension=2\r\n[Save as]\r\nSave as=3\r\n",
                  prefs);
@@ -155,13 +155,13 @@ private slots:
     void wordTableIsReadForExcelOnly()
     {
         PreferencesModel calc;
-        start(calc, OfficeDetectionResult{true, 11, true, true});
+        start(calc, OfficeDetectionResult{true, 11, true, true, {}});
         loadText("[Office]\r\nOffice=1\r\n[Save as]\r\nDoc=1\r\n", calc);
         QVERIFY(!calc.docTable());
         QVERIFY(!calc.docTableEnabled());
 
         PreferencesModel excel;
-        start(excel, OfficeDetectionResult{true, 11, true, true});
+        start(excel, OfficeDetectionResult{true, 11, true, true, {}});
         loadText("[Office]\r\nOffice=0\r\n[Save as]\r\nDoc=1\r\n", excel);
         QVERIFY(excel.docTable());
         QVERIFY(!excel.saveAsEnabled());
@@ -170,7 +170,7 @@ private slots:
     void badValuesTakeTheirDefaults()
     {
         PreferencesModel prefs;
-        start(prefs, OfficeDetectionResult{true, 11, true, false});
+        start(prefs, OfficeDetectionResult{true, 11, true, false, {}});
         const auto state = loadText("[position]\r\nleft=abc\r\ntop=99999999999\r\n[OFFICE]\r\noffice=1\r\n"
                                     "[extension]\r\nextension=7\r\n"
                                     "[save AS]\r\nsave as=999\r\ncoding=38\r\ncsv field delimiter=5\r\n"
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(prefs.textDelimiter(), 0);
 
         PreferencesModel unknownOffice;
-        start(unknownOffice, OfficeDetectionResult{true, 11, true, false});
+        start(unknownOffice, OfficeDetectionResult{true, 11, true, false, {}});
         loadText("[Office]\r\nOffice=5\r\n", unknownOffice);
         QCOMPARE(unknownOffice.office(), -1);   // not a choice: read as none,
         QCOMPARE(unknownOffice.extension(), -1);
@@ -199,7 +199,7 @@ private slots:
         QDir().mkpath(folder());
         writeFile(iniPath(), "[Position]\r\nLeft=1\r\nMonitor=2\r\n[Mine]\r\nx=1\r\n");
         PreferencesModel prefs;
-        start(prefs, OfficeDetectionResult{true, 11, false, false});
+        start(prefs, OfficeDetectionResult{true, 11, false, false, {}});
         QVERIFY(ProgramSettingsFile::SaveProgramSettings(folder(), prefs, ProgramWindowState{}));
         const QByteArray saved = readAll(iniPath());
         QVERIFY(saved.startsWith("[Position]\r\nLeft=100\r\nMonitor=2\r\nTop=100\r\n[Mine]\r\nx=1\r\n[APAStyle]"));

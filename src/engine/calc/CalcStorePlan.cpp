@@ -9,14 +9,6 @@ namespace {
 constexpr int CalcOffice = 1;
 constexpr int XlsExtension = 0;
 
-// The table's name for entry 7 is not registered with the office; this is the name it
-// registers for the same export filter.
-const QString &excel97FilterName()
-{
-    static const QString name = QStringLiteral("MS Excel 97");
-    return name;
-}
-
 QString charsetToken(const SaveAsChoice &saveAs)
 {
     if (!saveAs.charsetToken || saveAs.charsetToken->isEmpty())
@@ -35,10 +27,11 @@ CalcStorePlan CalcStorePlan::make(const QString &path, const SaveAsChoice &saveA
         && saveAs.SaveAs == Excel97Entry;
     plan.targetPath = plan.inPlace ? path : CalcPaths::targetPath(path, saveAs.calcFilter->extension);
     plan.targetUrl = CalcPaths::documentUrl(plan.targetPath);
-    plan.args.filterName = saveAs.SaveAs == Excel97Entry ? excel97FilterName()
-                                                          : saveAs.calcFilter->filterName;
-    if (saveAs.SaveAs == DBaseEntry || saveAs.SaveAs == DifEntry)
+    plan.args.filterName = SaveAsTables::calcExportFilterName(saveAs.SaveAs, *saveAs.calcFilter);
+    if (saveAs.SaveAs == DBaseEntry)
         plan.args.filterOptions = charsetToken(saveAs);
+    else if (saveAs.SaveAs == DifEntry && saveAs.charsetToken && !saveAs.charsetToken->isEmpty())
+        plan.args.filterOptions = *saveAs.charsetToken;   // without one, the office's default
     else if (saveAs.SaveAs == TextCsvEntry)
         plan.args.filterOptions = csvOptions(saveAs);
     return plan;

@@ -15,7 +15,11 @@
 #include <QRandomGenerator>
 #include <QUrl>
 
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/container/XContainerQuery.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/lang/XMultiComponentFactory.hpp>
 
 #include <mutex>
 #include <optional>
@@ -350,6 +354,39 @@ bool UnoOffice::available() const
 bool UnoOffice::calcStartTest()
 {
     return available() && CalcStartTest(*this);
+}
+
+QStringList UnoOffice::exportFilters()
+{
+    QStringList names;
+    try {
+        if (!available())
+            return names;
+        m_impl->ensureRunning();
+        UnoValues::guarded("reading the filter configuration", [&] {
+            const uno::Reference<lang::XMultiComponentFactory> factory =
+                m_impl->bridge->remoteContext()->getServiceManager();
+            const uno::Reference<container::XContainerQuery> filters(
+                factory->createInstanceWithContext("com.sun.star.document.FilterFactory", m_impl->bridge->remoteContext()),
+                uno::UNO_QUERY_THROW);
+            // Spreadsheet filters with the export flag (2); one element per filter.
+            const uno::Reference<container::XEnumeration> found = filters->createSubSetEnumerationByQuery(
+                "matchByDocumentService=com.sun.star.sheet.SpreadsheetDocument:iflags=2");
+            while (found->hasMoreElements()) {
+                uno::Sequence<beans::PropertyValue> filter;
+                found->nextElement() >>= filter;
+                for (const beans::PropertyValue &property : std::as_const(filter)) {
+                    OUString name;
+                    if (property.Name == "Name" && (property.Value >>= name))
+                        names.append(UnoValues::toQString(name));
+                }
+            }
+        });
+    } catch (const std::exception &e) {
+        qCWarning(lcCalc) << "the office's export filters could not be read:" << e.what();
+        names.clear();
+    }
+    return names;
 }
 
 void UnoOffice::startEarly()

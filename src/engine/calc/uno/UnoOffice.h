@@ -60,6 +60,9 @@ public:
     // The start test of the office detection: false when no office is installed or a
     // hidden new spreadsheet cannot be opened and closed.
     bool calcStartTest();
+    // The spreadsheet export filters the office offers, read from its filter
+    // configuration; empty when the office cannot be asked.
+    QStringList exportFilters();
     // Starts the office ahead of the first operation when an office is installed; a
     // failure is left for that operation. It may run on another thread as long as no
     // other call is made meanwhile.
