@@ -10,6 +10,7 @@
 #include "FormatSetFile.h"
 #include "FormatSetView.h"
 #include "MessagePort.h"
+#include "NoticeTable.h"
 #include "OfficeQueries.h"
 #include "PatternWidthGroup.h"
 #include "PreferencesModel.h"
@@ -106,9 +107,9 @@ void TfrmTablevane::FormCreate()
     m_formatSet.FillFontList(m_ports.fonts->installedFamilies());
     m_view = new FormatSetView(m_ui, m_formatSet, this);
     m_workChoice = new WorkChoiceGroup(m_ui, *m_ports.files, *m_run, m_preferences, m_windowMessages,
-                                       DialogStartFolder, this);
+                                       m_dialogTexts, DialogStartFolder, this);
     m_patternWidths = new PatternWidthGroup(m_ui, m_formatSet, *m_queries, *m_ports.files, m_preferences,
-                                            DialogStartFolder, this);
+                                            m_dialogTexts, DialogStartFolder, this);
     m_applySheet = new ApplySheetGroup(m_ui, *m_run, *m_queries, *m_backendHost, this);
     m_rangeRules = new RangeComboRules(
         m_ui, [this] { return rangeGrid(); }, m_windowMessages, this);
@@ -211,6 +212,8 @@ bool TfrmTablevane::LoadProgramSettings(PreferencesReadNotes &notes)
     m_formatSet.update([&](FormatSet &set) { set.APAStyle = state->APAStyle; });
     if (state->APAStyle)
         m_formatSet.ApplyAPAStyle();
+    if (m_languageAndHelp)
+        m_languageAndHelp->loadProgramSettings(state->LanguageFile, state->HelpFile);
     return true;
 }
 
@@ -244,8 +247,8 @@ RangeGrid TfrmTablevane::rangeGrid() const
 
 void TfrmTablevane::applyLanguageChoice()
 {
-    // No language files are read yet: the windows keep their built-in English texts,
-    // and the stored language and help file names are carried over unchanged.
+    if (m_languageAndHelp)
+        m_languageAndHelp->applySelectedLanguage();
 }
 
 void TfrmTablevane::ApplyOfficeAvailability()
@@ -300,6 +303,10 @@ void TfrmTablevane::SaveProgramSettings()
     state.Left = x();
     state.Top = y();
     state.APAStyle = m_formatSet.set().APAStyle;
+    if (m_languageAndHelp) {
+        state.LanguageFile = m_languageAndHelp->languageFileToStore();
+        state.HelpFile = m_languageAndHelp->helpFileToStore();
+    }
     ProgramSettingsFile::SaveProgramSettings(AppPaths::AppDataFolder(), m_preferences, state);
     m_windowState = state;
     ShowSettingsSummary();
@@ -443,9 +450,7 @@ void TfrmTablevane::btnStartClick()
 {
     // A stopped run finishes its current document before another can start.
     if (!m_run->runInProgress() && m_run->stepRunning()) {
-        m_ui.sBar->showMessage(QStringLiteral("The stopped run is finishing its current document: start again when it "
-                                              "has ended"),
-                               5000);
+        m_ui.sBar->showMessage(NoticeTable::text(Notice::RunStillFinishing), 5000);
         return;
     }
     m_run->StartRun();
@@ -475,8 +480,8 @@ bool TfrmTablevane::LoadFormatSet(const QString &path, bool warn)
 
 void TfrmTablevane::OpenTVX1Click()
 {
-    const FileDialogSpec request{QStringLiteral("Tablevane-open set"), QStringLiteral("Tablevane files (*.tvx)|*.tvx"),
-                              AppPaths::documentsFolder(), QString()};
+    FileDialogSpec request = m_dialogTexts.spec(QStringLiteral("OpenDlgTVX"));
+    request.initialFolder = AppPaths::documentsFolder();
     const QString path = m_ports.files->openFile(request);
     if (path.isEmpty())
         return;
@@ -489,13 +494,15 @@ void TfrmTablevane::OpenTVX1Click()
 
 void TfrmTablevane::RememberSetClick()
 {
-    const FileDialogSpec request{QStringLiteral("Tablevane-save set"), QStringLiteral("Tablevane file (*.tvx)|*.tvx"),
-                              AppPaths::documentsFolder(), QStringLiteral("tvx"), true};
+    FileDialogSpec request = m_dialogTexts.spec(QStringLiteral("SaveDlgTVX"));
+    request.initialFolder = AppPaths::documentsFolder();
+    request.defaultSuffix = QStringLiteral("tvx");
+    request.confirmOverwrite = true;
     const QString path = m_ports.files->saveFile(request);
     if (path.isEmpty())
         return;
     if (!FormatSetFile::SaveFormatSet(path, m_formatSet)) {
-        showMessage(QStringLiteral("The set file cannot be written:\n") + path, MessageIcon::Error);
+        showMessage(NoticeTable::text(Notice::SetFileNotWritten) + QLatin1Char('\n') + path, MessageIcon::Error);
         return;
     }
     CurrentSetName = QFileInfo(path).fileName();
@@ -526,9 +533,8 @@ void TfrmTablevane::Languageandhelp1Click()
 
 void TfrmTablevane::Helpcontents1Click()
 {
-    if (!m_windowState.HelpFile.isEmpty())
-        m_ports.shell->showHelpContents(AppPaths::joinPath(AppPaths::joinPath(AppPaths::programFolder(), QStringLiteral("Help")),
-                                                           m_windowState.HelpFile));
+    if (m_languageAndHelp && !m_languageAndHelp->helpFile().isEmpty())
+        m_ports.shell->showHelpContents(m_languageAndHelp->helpFile());
 }
 
 void TfrmTablevane::AboutTablevane1Click()
