@@ -6,6 +6,8 @@
 #include "RadioGroup.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -177,5 +179,15 @@ void LanguageTargets::setText(const TextTarget &target, const QString &text)
     case TextKind::Item:
         setItemOf(object(target), target.index, text);
         break;
+    }
+}
+
+void LanguageTargets::announceLanguageChange()
+{
+    for (QWidget *window : {m_windows.main, m_windows.preferences, m_windows.languageAndHelp, m_windows.about}) {
+        if (!window)
+            continue;
+        QEvent event(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(window, &event);
     }
 }

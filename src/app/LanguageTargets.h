@@ -28,6 +28,8 @@ public:
 
     QString text(const TextTarget &target) const;
     void setText(const TextTarget &target, const QString &text);
+    // Tells every window that its texts changed, so that it can make room for them.
+    void announceLanguageChange();
 
 private:
     QWidget *window(TextWindow which) const;

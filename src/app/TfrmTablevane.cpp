@@ -44,6 +44,7 @@
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QWindow>
+#include <QLayout>
 
 namespace {
 
@@ -68,11 +69,23 @@ TfrmTablevane::TfrmTablevane(const Ports &ports, const OfficeBackends &backends,
     setWindowTitle(kCaption);
     setWindowIcon(AppIcon::icon());
     FormCreate();
-    // A fixed window: single border, minimize box, no maximize box; the client area
-    // below the menu bar is 562 by 525.
+    // A fixed window: single border, minimize box, no maximize box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(562, 525 + menuBar()->sizeHint().height());
+    fitToTexts();
+}
+
+void TfrmTablevane::fitToTexts()
+{
+    // The client area below the menu bar is 562 by 525, larger only where the captions
+    // of a language need more room: a text is never cut.
+    // The layouts hold the sizes of the texts they saw last.
+    for (QLayout *layout : findChildren<QLayout *>())
+        layout->invalidate();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize least = minimumSizeHint();
+    setFixedSize(qMax(562, least.width()), qMax(525 + menuBar()->sizeHint().height(), least.height()));
 }
 
 TfrmTablevane::~TfrmTablevane()
@@ -317,6 +330,8 @@ void TfrmTablevane::SaveProgramSettings()
 void TfrmTablevane::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        fitToTexts();
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
         AppEventsMinimize();
 }

@@ -126,6 +126,7 @@ private:
     // Reads the preferences; false when nothing was read (no data folder yet).
     bool LoadProgramSettings(PreferencesReadNotes &notes);
     void placeWindow(bool centre);
+    void fitToTexts();
     RangeGrid rangeGrid() const;
     void applyLanguageChoice();
     void lockWindow();

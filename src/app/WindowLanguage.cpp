@@ -33,6 +33,7 @@ LanguageFile::Status WindowLanguage::ChangeLang(const QString &path)
     SetDefaultMessages();
     applyLines(m_file.lines());
     refreshPreferences();
+    m_targets.announceLanguageChange();
     return status;
 }
 
@@ -41,6 +42,7 @@ void WindowLanguage::ApplyEnglishTexts()
     putEnglish(false);
     m_preferences.BuildSaveAsTables();
     refreshPreferences();
+    m_targets.announceLanguageChange();
 }
 
 void WindowLanguage::SetDefaultMessages()

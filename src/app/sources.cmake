@@ -2,9 +2,12 @@ target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppIcon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ApplicationWindows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ApplySheetGroup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ChmArchive.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileDialogTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FolderBrowserDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormatSetView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelpContents.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageTargets.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LogViewerWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowUi.cpp

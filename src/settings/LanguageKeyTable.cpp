@@ -137,6 +137,8 @@ constexpr Row kRows[] = {
     {8021, W::Main, "OpenDlgPatternXLS", K::DialogTitle, 0},
     {8021, W::Main, "OpenDlgPatternODS", K::DialogTitle, 0},
     {8021, W::Main, "OpenDlgPatternXLSX", K::DialogTitle, 0},
+    // Captions without a key among the ones above, keyed after the notices.
+    {9101, W::Main, "chRepHeader", K::Caption, 0},
 };
 
 struct Difference
