@@ -330,8 +330,12 @@ void TfrmTablevane::SaveProgramSettings()
 void TfrmTablevane::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
+        // During a run the start button keeps saying what pressing it does now.
+        if (m_run->runInProgress())
+            setRunCaption(m_run->workerSuspended() ? RunCaption::Resume : RunCaption::Pause);
         fitToTexts();
+    }
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
         AppEventsMinimize();
 }
