@@ -313,8 +313,12 @@ void TfrmTablevane::ShowSettingsSummary()
 void TfrmTablevane::SaveProgramSettings()
 {
     ProgramWindowState state = m_windowState;
-    state.Left = x();
-    state.Top = y();
+    // Before the first show has placed the window (a language file failing as the
+    // preferences are read) its position is not yet the user's: the stored one stays.
+    if (m_shown) {
+        state.Left = x();
+        state.Top = y();
+    }
     state.APAStyle = m_formatSet.set().APAStyle;
     if (m_languageAndHelp) {
         state.LanguageFile = m_languageAndHelp->languageFileToStore();
