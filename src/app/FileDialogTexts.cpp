@@ -5,10 +5,10 @@ FileDialogTexts::FileDialogTexts()
     const QString selection = QStringLiteral("Tablevane-selection file");
     const QString pattern = QStringLiteral("Tablevane-selection file of pattern");
     auto add = [this](const char *dialog, const QString &title, const QString &filter) {
-        FileDialogSpec spec;
-        spec.title = title;
-        spec.filter = filter;
-        m_dialogs.insert(QString::fromLatin1(dialog), spec);
+        FileDialogSpec texts;
+        texts.title = title;
+        texts.filter = filter;
+        m_dialogs.insert(QString::fromLatin1(dialog), texts);
     };
     add("OpenDlgTVX", QStringLiteral("Tablevane-open set"), QStringLiteral("Tablevane files (*.tvx)|*.tvx"));
     add("SaveDlgTVX", QStringLiteral("Tablevane-save set"), QStringLiteral("Tablevane file (*.tvx)|*.tvx"));
@@ -20,7 +20,7 @@ FileDialogTexts::FileDialogTexts()
     add("OpenDlgPatternXLSX", pattern, QStringLiteral("MS Excel 2007 files (*.xlsx)|*.xlsx"));
 }
 
-FileDialogSpec FileDialogTexts::spec(const QString &dialog) const
+FileDialogSpec FileDialogTexts::request(const QString &dialog) const
 {
     return m_dialogs.value(dialog);
 }

@@ -14,7 +14,7 @@ public:
     FileDialogTexts();
 
     // The title and filter of a dialog; empty for a name that is not one.
-    FileDialogSpec spec(const QString &dialog) const;
+    FileDialogSpec request(const QString &dialog) const;
     QString title(const QString &dialog) const;
     QString filter(const QString &dialog) const;
     // A name that is not one of the dialogs is ignored.

@@ -41,7 +41,7 @@ void PatternWidthGroup::rbByPatternClick()
         {QStringLiteral("OpenDlgPatternXLSX"), QString()},
     };
     const auto dialog = dialogs.value(m_preferences.extension(), dialogs.constFirst());
-    FileDialogSpec request = m_dialogs.spec(dialog.first);
+    FileDialogSpec request = m_dialogs.request(dialog.first);
     request.initialFolder = m_dialogStartFolder;
     request.defaultSuffix = dialog.second;
     // A cancelled second choice keeps the earlier pattern with its widths, rather than

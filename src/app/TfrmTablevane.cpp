@@ -503,7 +503,7 @@ bool TfrmTablevane::LoadFormatSet(const QString &path, bool warn)
 
 void TfrmTablevane::OpenTVX1Click()
 {
-    FileDialogSpec request = m_dialogTexts.spec(QStringLiteral("OpenDlgTVX"));
+    FileDialogSpec request = m_dialogTexts.request(QStringLiteral("OpenDlgTVX"));
     request.initialFolder = AppPaths::documentsFolder();
     const QString path = m_ports.files->openFile(request);
     if (path.isEmpty())
@@ -517,7 +517,7 @@ void TfrmTablevane::OpenTVX1Click()
 
 void TfrmTablevane::RememberSetClick()
 {
-    FileDialogSpec request = m_dialogTexts.spec(QStringLiteral("SaveDlgTVX"));
+    FileDialogSpec request = m_dialogTexts.request(QStringLiteral("SaveDlgTVX"));
     request.initialFolder = AppPaths::documentsFolder();
     request.defaultSuffix = QStringLiteral("tvx");
     request.confirmOverwrite = true;

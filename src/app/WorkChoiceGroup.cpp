@@ -158,7 +158,7 @@ void WorkChoiceGroup::rbOneFileClick()
         {QStringLiteral("OpenDlgXLSX"), QString()},
     };
     const auto dialog = dialogs.value(m_preferences.extension(), dialogs.constFirst());
-    FileDialogSpec request = m_dialogs.spec(dialog.first);
+    FileDialogSpec request = m_dialogs.request(dialog.first);
     request.defaultSuffix = dialog.second;
     request.initialFolder = m_dialogStartFolder;
     const QString path = m_files.openFile(request);
