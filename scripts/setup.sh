@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what Tablevane needs to build, test, package and run on Debian 12, skipping
-# what is already there. Runs apt-get as root (through sudo when needed). The last line:
-# the validators of the desktop files, and what cpack needs to compute the Debian
-# package's library dependencies.
+# what is already there. Runs apt-get as root (through sudo when needed). The help line:
+# chmlib, which the help window reads compiled help files with, the compiler of the
+# user's guide (chmcmd), and the locale sources a test builds a Windows-1251 locale from.
+# The last line: the validators of the desktop files, and what cpack needs to compute the
+# Debian package's library dependencies.
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,7 @@ packages=(
     libreoffice-calc-nogui libreoffice-dev libreoffice-base-drivers
     fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
     xvfb xauth python3
+    libchm-dev fp-utils locales
     desktop-file-utils appstream libxml2-utils shared-mime-info file dpkg-dev
 )
 

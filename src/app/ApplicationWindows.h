@@ -7,7 +7,9 @@
 
 #include <memory>
 
+class LanguageTargets;
 class PreferencesModel;
+class WindowLanguage;
 class TfrmAboutTablevane;
 class TfrmLanguageAndHelp;
 class TfrmParameters;
@@ -32,4 +34,6 @@ private:
     TfrmAboutTablevane *m_about = nullptr;
     TfrmParameters *m_parameters = nullptr;
     TfrmLanguageAndHelp *m_languageAndHelp = nullptr;
+    std::unique_ptr<LanguageTargets> m_languageTargets;
+    std::unique_ptr<WindowLanguage> m_language;
 };

@@ -62,6 +62,7 @@ FormatSetView::FormatSetView(MainWindowUi &ui, FormatSetModel &model, QObject *p
     : QObject(parent)
     , m_ui(ui)
     , m_model(model)
+    , m_patternHint(ui.edPattern->toolTip())
 {
     const auto digits = QRegularExpression(QStringLiteral("[0-9]*"));
     m_ui.cmbFontSize->setValidator(new QRegularExpressionValidator(digits, m_ui.cmbFontSize));
@@ -146,7 +147,7 @@ void FormatSetView::refreshValues()
     paint(m_ui.pnlColorCol, set.InterLeaveColor);
     setExclusiveChecks(m_ui.rbAuto, !set.WidthByPattern, m_ui.rbByPattern, set.WidthByPattern);
     setText(m_ui.edPattern, set.PatternFile);
-    m_ui.edPattern->setToolTip(set.PatternFile.isEmpty() ? QStringLiteral("Name of file, which use as pattern") : set.PatternFile);
+    m_ui.edPattern->setToolTip(set.PatternFile.isEmpty() ? m_patternHint : set.PatternFile);
     setText(m_ui.edtSheetName, set.PatternSheetName);
     m_ui.edtSheetName->setToolTip(set.PatternSheetName);
     setCheck(m_ui.chkWrap, set.WordWrap);
@@ -214,6 +215,13 @@ void FormatSetView::refreshEnabled()
                                                             m_ui.cmbLetterRight, m_ui.lblFirstRow, m_ui.cmbTopDigit,
                                                             m_ui.lblBottomRow, m_ui.cmbBottomDigit})
         setEnabled(widget, !set.RangeAuto);
+}
+
+void FormatSetView::setPatternHint(const QString &hint)
+{
+    m_patternHint = hint;
+    if (m_model.set().PatternFile.isEmpty())
+        m_ui.edPattern->setToolTip(hint);
 }
 
 void FormatSetView::setLocked(bool locked)

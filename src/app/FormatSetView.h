@@ -20,6 +20,9 @@ public:
 
     void refresh();
     void setLocked(bool locked);
+    // The pattern field's hint while no pattern is chosen (with one it names the file).
+    QString patternHint() const { return m_patternHint; }
+    void setPatternHint(const QString &hint);
 
 private:
     void connectChecks();
@@ -32,5 +35,6 @@ private:
     MainWindowUi &m_ui;
     FormatSetModel &m_model;
     QStringList m_shownFonts;
+    QString m_patternHint;
     bool m_locked = false;
 };

@@ -1,6 +1,9 @@
 #include "LogViewerWindow.h"
 
+#include "NoticeTable.h"
+
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -25,11 +28,11 @@ LogViewerWindow::LogViewerWindow(QWidget *parent)
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text, 1);
-    layout->addWidget(buttons);
+    layout->addWidget(m_buttons);
     resize(640, 360);
 }
 
@@ -46,6 +49,7 @@ QString LogViewerWindow::readTail(const QString &path)
 void LogViewerWindow::showLog(const QString &path)
 {
     setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - Tablevane"));
+    m_buttons->button(QDialogButtonBox::Close)->setText(NoticeTable::text(Notice::LogWindowClose));
     m_text->setPlainText(readTail(path));
     show();
     raise();

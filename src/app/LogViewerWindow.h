@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QPlainTextEdit;
 
 // The log of failed documents in a read-only window of the program's own, for a
@@ -22,4 +23,5 @@ private:
     static QString readTail(const QString &path);
 
     QPlainTextEdit *m_text;
+    QDialogButtonBox *m_buttons = nullptr;
 };

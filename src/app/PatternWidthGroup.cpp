@@ -1,6 +1,7 @@
 #include "PatternWidthGroup.h"
 
 #include "FileDialogPort.h"
+#include "FileDialogTexts.h"
 #include "FormatSetModel.h"
 #include "MainWindowUi.h"
 #include "OfficeQueries.h"
@@ -11,12 +12,14 @@
 
 PatternWidthGroup::PatternWidthGroup(MainWindowUi &ui, FormatSetModel &formatSet, OfficeQueries &queries,
                                      FileDialogPort &files, const PreferencesModel &preferences,
-                                     const QString &dialogStartFolder, QObject *parent)
+                                     const FileDialogTexts &dialogs, const QString &dialogStartFolder,
+                                     QObject *parent)
     : QObject(parent)
     , m_formatSet(formatSet)
     , m_queries(queries)
     , m_files(files)
     , m_preferences(preferences)
+    , m_dialogs(dialogs)
     , m_dialogStartFolder(dialogStartFolder)
 {
     connect(ui.rbAuto, &QRadioButton::clicked, this, &PatternWidthGroup::rbAutoClick);
@@ -33,13 +36,14 @@ void PatternWidthGroup::rbAutoClick()
 void PatternWidthGroup::rbByPatternClick()
 {
     static const QList<QPair<QString, QString>> dialogs = {
-        {QStringLiteral("MS Excel files (*.xls)|*.xls"), QStringLiteral("xls")},
-        {QStringLiteral("OpenDocument Spreadsheet (*.ods)|*.ods"), QString()},
-        {QStringLiteral("MS Excel 2007 files (*.xlsx)|*.xlsx"), QString()},
+        {QStringLiteral("OpenDlgPatternXLS"), QStringLiteral("xls")},
+        {QStringLiteral("OpenDlgPatternODS"), QString()},
+        {QStringLiteral("OpenDlgPatternXLSX"), QString()},
     };
     const auto dialog = dialogs.value(m_preferences.extension(), dialogs.constFirst());
-    const FileDialogSpec request{QStringLiteral("Tablevane-selection file of pattern"), dialog.first,
-                                 m_dialogStartFolder, dialog.second};
+    FileDialogSpec request = m_dialogs.request(dialog.first);
+    request.initialFolder = m_dialogStartFolder;
+    request.defaultSuffix = dialog.second;
     // A cancelled second choice keeps the earlier pattern with its widths, rather than
     // leaving a pattern shown whose widths are gone.
     const FormatSet before = m_formatSet.set();

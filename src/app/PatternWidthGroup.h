@@ -4,6 +4,7 @@
 #include <QString>
 
 class FileDialogPort;
+class FileDialogTexts;
 class FormatSetModel;
 class MainWindowUi;
 class OfficeQueries;
@@ -17,8 +18,8 @@ class PatternWidthGroup : public QObject
 
 public:
     PatternWidthGroup(MainWindowUi &ui, FormatSetModel &formatSet, OfficeQueries &queries, FileDialogPort &files,
-                      const PreferencesModel &preferences, const QString &dialogStartFolder,
-                      QObject *parent = nullptr);
+                      const PreferencesModel &preferences, const FileDialogTexts &dialogs,
+                      const QString &dialogStartFolder, QObject *parent = nullptr);
 
     void rbAutoClick();
     void rbByPatternClick();
@@ -29,5 +30,6 @@ private:
     OfficeQueries &m_queries;
     FileDialogPort &m_files;
     const PreferencesModel &m_preferences;
+    const FileDialogTexts &m_dialogs;
     QString m_dialogStartFolder;
 };

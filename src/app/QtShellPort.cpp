@@ -1,5 +1,7 @@
 #include "QtShellPort.h"
 
+#include "AppPaths.h"
+#include "HelpWindow.h"
 #include "LogViewerWindow.h"
 
 #include <QDesktopServices>
@@ -19,6 +21,8 @@ QtShellPort::~QtShellPort()
     // A window of the main window goes with it; one without a parent goes here.
     if (m_logWindow && !m_logWindow->parent())
         delete m_logWindow.data();
+    if (m_helpWindow && !m_helpWindow->parent())
+        delete m_helpWindow.data();
 }
 
 void QtShellPort::openInEditor(const QString &path)
@@ -64,8 +68,29 @@ void QtShellPort::showInOwnWindow(const QString &path)
 
 void QtShellPort::showHelpContents(const QString &helpFile)
 {
-    // Only compiled help files are shown, by the desktop's viewer for them.
-    if (!helpFile.endsWith(QStringLiteral(".chm"), Qt::CaseInsensitive) || !QFileInfo::exists(helpFile))
+    // Only compiled help files are shown: the extension after the last dot is ".chm".
+    // A name without folder is one in the program's folder.
+    if (QFileInfo(helpFile).suffix().compare(QLatin1String("chm"), Qt::CaseInsensitive) != 0
+        || QFileInfo(helpFile).completeBaseName().isEmpty())
         return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath()));
+    const QString file = QFileInfo(helpFile).isRelative() && !helpFile.contains(QLatin1Char('/'))
+        ? AppPaths::joinPath(AppPaths::programFolder(), helpFile)
+        : helpFile;
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(m_parent);
+    m_helpWindow->showContents(file);
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+}
+
+HelpWindow *QtShellPort::helpWindow() const
+{
+    return m_helpWindow;
+}
+
+void QtShellPort::closeAllHelp()
+{
+    if (m_helpWindow)
+        m_helpWindow->close();
 }

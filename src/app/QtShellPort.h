@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 
+class HelpWindow;
 class LogViewerWindow;
 class QWidget;
 
@@ -22,9 +23,12 @@ public:
 
     void openInEditor(const QString &path) override;
     void showHelpContents(const QString &helpFile) override;
+    void closeAllHelp() override;
 
     // The own log window, once it has been needed.
     LogViewerWindow *logWindow() const;
+    // The help window, once a help file has been shown.
+    HelpWindow *helpWindow() const;
 
 private:
     void showInOwnWindow(const QString &path);
@@ -32,4 +36,5 @@ private:
     QString m_opener;
     QWidget *m_parent = nullptr;
     QPointer<LogViewerWindow> m_logWindow;
+    QPointer<HelpWindow> m_helpWindow;
 };

@@ -17,6 +17,9 @@ public:
     explicit TfrmAboutTablevane(QWidget *parent = nullptr);
     ~TfrmAboutTablevane() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     std::unique_ptr<Ui::TfrmAboutTablevane> m_ui;
 };

@@ -110,13 +110,16 @@ void TfrmParameters::connectControls()
 
 void TfrmParameters::refreshList(QComboBox *combo, const QStringList &items, int selected)
 {
+    // Each item keeps the model's text beside the one shown, which a language may have
+    // replaced: the list is filled afresh only when the model's list changed.
     const QSignalBlocker block(combo);
     QStringList shown;
     for (int i = 0; i < combo->count(); ++i)
-        shown.append(combo->itemText(i));
+        shown.append(combo->itemData(i).toString());
     if (shown != items) {
         combo->clear();
-        combo->addItems(items);
+        for (const QString &item : items)
+            combo->addItem(item, item);
     }
     combo->setCurrentIndex(selected >= 0 && selected < items.size() ? selected : -1);
 }

@@ -10,6 +10,7 @@
 #include "FormatSetFile.h"
 #include "FormatSetView.h"
 #include "MessagePort.h"
+#include "NoticeTable.h"
 #include "OfficeQueries.h"
 #include "PatternWidthGroup.h"
 #include "PreferencesModel.h"
@@ -43,6 +44,7 @@
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QWindow>
+#include <QLayout>
 
 namespace {
 
@@ -67,11 +69,23 @@ TfrmTablevane::TfrmTablevane(const Ports &ports, const OfficeBackends &backends,
     setWindowTitle(kCaption);
     setWindowIcon(AppIcon::icon());
     FormCreate();
-    // A fixed window: single border, minimize box, no maximize box; the client area
-    // below the menu bar is 562 by 525.
+    // A fixed window: single border, minimize box, no maximize box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(562, 525 + menuBar()->sizeHint().height());
+    fitToTexts();
+}
+
+void TfrmTablevane::fitToTexts()
+{
+    // The client area below the menu bar is 562 by 525, larger only where the captions
+    // of a language need more room: a text is never cut.
+    // The layouts hold the sizes of the texts they saw last.
+    for (QLayout *layout : findChildren<QLayout *>())
+        layout->invalidate();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize least = minimumSizeHint();
+    setFixedSize(qMax(562, least.width()), qMax(525 + menuBar()->sizeHint().height(), least.height()));
 }
 
 TfrmTablevane::~TfrmTablevane()
@@ -106,9 +120,9 @@ void TfrmTablevane::FormCreate()
     m_formatSet.FillFontList(m_ports.fonts->installedFamilies());
     m_view = new FormatSetView(m_ui, m_formatSet, this);
     m_workChoice = new WorkChoiceGroup(m_ui, *m_ports.files, *m_run, m_preferences, m_windowMessages,
-                                       DialogStartFolder, this);
+                                       m_dialogTexts, DialogStartFolder, this);
     m_patternWidths = new PatternWidthGroup(m_ui, m_formatSet, *m_queries, *m_ports.files, m_preferences,
-                                            DialogStartFolder, this);
+                                            m_dialogTexts, DialogStartFolder, this);
     m_applySheet = new ApplySheetGroup(m_ui, *m_run, *m_queries, *m_backendHost, this);
     m_rangeRules = new RangeComboRules(
         m_ui, [this] { return rangeGrid(); }, m_windowMessages, this);
@@ -211,6 +225,8 @@ bool TfrmTablevane::LoadProgramSettings(PreferencesReadNotes &notes)
     m_formatSet.update([&](FormatSet &set) { set.APAStyle = state->APAStyle; });
     if (state->APAStyle)
         m_formatSet.ApplyAPAStyle();
+    if (m_languageAndHelp)
+        m_languageAndHelp->loadProgramSettings(state->LanguageFile, state->HelpFile);
     return true;
 }
 
@@ -244,8 +260,8 @@ RangeGrid TfrmTablevane::rangeGrid() const
 
 void TfrmTablevane::applyLanguageChoice()
 {
-    // No language files are read yet: the windows keep their built-in English texts,
-    // and the stored language and help file names are carried over unchanged.
+    if (m_languageAndHelp)
+        m_languageAndHelp->applySelectedLanguage();
 }
 
 void TfrmTablevane::ApplyOfficeAvailability()
@@ -297,9 +313,17 @@ void TfrmTablevane::ShowSettingsSummary()
 void TfrmTablevane::SaveProgramSettings()
 {
     ProgramWindowState state = m_windowState;
-    state.Left = x();
-    state.Top = y();
+    // Before the first show has placed the window (a language file failing as the
+    // preferences are read) its position is not yet the user's: the stored one stays.
+    if (m_shown) {
+        state.Left = x();
+        state.Top = y();
+    }
     state.APAStyle = m_formatSet.set().APAStyle;
+    if (m_languageAndHelp) {
+        state.LanguageFile = m_languageAndHelp->languageFileToStore();
+        state.HelpFile = m_languageAndHelp->helpFileToStore();
+    }
     ProgramSettingsFile::SaveProgramSettings(AppPaths::AppDataFolder(), m_preferences, state);
     m_windowState = state;
     ShowSettingsSummary();
@@ -310,6 +334,12 @@ void TfrmTablevane::SaveProgramSettings()
 void TfrmTablevane::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        // During a run the start button keeps saying what pressing it does now.
+        if (m_run->runInProgress())
+            setRunCaption(m_run->workerSuspended() ? RunCaption::Resume : RunCaption::Pause);
+        fitToTexts();
+    }
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
         AppEventsMinimize();
 }
@@ -443,9 +473,7 @@ void TfrmTablevane::btnStartClick()
 {
     // A stopped run finishes its current document before another can start.
     if (!m_run->runInProgress() && m_run->stepRunning()) {
-        m_ui.sBar->showMessage(QStringLiteral("The stopped run is finishing its current document: start again when it "
-                                              "has ended"),
-                               5000);
+        m_ui.sBar->showMessage(NoticeTable::text(Notice::RunStillFinishing), 5000);
         return;
     }
     m_run->StartRun();
@@ -475,8 +503,8 @@ bool TfrmTablevane::LoadFormatSet(const QString &path, bool warn)
 
 void TfrmTablevane::OpenTVX1Click()
 {
-    const FileDialogSpec request{QStringLiteral("Tablevane-open set"), QStringLiteral("Tablevane files (*.tvx)|*.tvx"),
-                              AppPaths::documentsFolder(), QString()};
+    FileDialogSpec request = m_dialogTexts.request(QStringLiteral("OpenDlgTVX"));
+    request.initialFolder = AppPaths::documentsFolder();
     const QString path = m_ports.files->openFile(request);
     if (path.isEmpty())
         return;
@@ -489,13 +517,15 @@ void TfrmTablevane::OpenTVX1Click()
 
 void TfrmTablevane::RememberSetClick()
 {
-    const FileDialogSpec request{QStringLiteral("Tablevane-save set"), QStringLiteral("Tablevane file (*.tvx)|*.tvx"),
-                              AppPaths::documentsFolder(), QStringLiteral("tvx"), true};
+    FileDialogSpec request = m_dialogTexts.request(QStringLiteral("SaveDlgTVX"));
+    request.initialFolder = AppPaths::documentsFolder();
+    request.defaultSuffix = QStringLiteral("tvx");
+    request.confirmOverwrite = true;
     const QString path = m_ports.files->saveFile(request);
     if (path.isEmpty())
         return;
     if (!FormatSetFile::SaveFormatSet(path, m_formatSet)) {
-        showMessage(QStringLiteral("The set file cannot be written:\n") + path, MessageIcon::Error);
+        showMessage(NoticeTable::text(Notice::SetFileNotWritten) + QLatin1Char('\n') + path, MessageIcon::Error);
         return;
     }
     CurrentSetName = QFileInfo(path).fileName();
@@ -526,9 +556,8 @@ void TfrmTablevane::Languageandhelp1Click()
 
 void TfrmTablevane::Helpcontents1Click()
 {
-    if (!m_windowState.HelpFile.isEmpty())
-        m_ports.shell->showHelpContents(AppPaths::joinPath(AppPaths::joinPath(AppPaths::programFolder(), QStringLiteral("Help")),
-                                                           m_windowState.HelpFile));
+    if (m_languageAndHelp && !m_languageAndHelp->helpFile().isEmpty())
+        m_ports.shell->showHelpContents(m_languageAndHelp->helpFile());
 }
 
 void TfrmTablevane::AboutTablevane1Click()

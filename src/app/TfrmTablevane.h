@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileDialogTexts.h"
 #include "FormatSetModel.h"
 #include "MainWindowUi.h"
 #include "MessageTable.h"
@@ -51,6 +52,8 @@ public:
     MainWindowUi &ui() { return m_ui; }
     FormatSetModel &formatSet() { return m_formatSet; }
     MessageTable &messages() { return m_messages; }
+    FileDialogTexts &dialogTexts() { return m_dialogTexts; }
+    FormatSetView &view() { return *m_view; }
     RunController &run() { return *m_run; }
     OfficeQueries &queries() { return *m_queries; }
     QSystemTrayIcon *trayIcon() const { return TrayIcon; }
@@ -124,6 +127,7 @@ private:
     // Reads the preferences; false when nothing was read (no data folder yet).
     bool LoadProgramSettings(PreferencesReadNotes &notes);
     void placeWindow(bool centre);
+    void fitToTexts();
     RangeGrid rangeGrid() const;
     void applyLanguageChoice();
     void lockWindow();
@@ -136,6 +140,7 @@ private:
     QStringList m_arguments;
     MessageTable m_messages;
     WindowMessages m_windowMessages;
+    FileDialogTexts m_dialogTexts;
     FormatSetModel m_formatSet;
     FormatSetView *m_view = nullptr;
     WorkChoiceGroup *m_workChoice = nullptr;

@@ -1,8 +1,10 @@
 #include "WorkChoiceGroup.h"
 
 #include "FileDialogPort.h"
+#include "FileDialogTexts.h"
 #include "FolderListing.h"
 #include "MainWindowUi.h"
+#include "NoticeTable.h"
 #include "PreferencesModel.h"
 #include "RunController.h"
 #include "WindowMessages.h"
@@ -29,13 +31,14 @@ void setCheckQuietly(QRadioButton *button, bool checked)
 
 WorkChoiceGroup::WorkChoiceGroup(MainWindowUi &ui, FileDialogPort &files, RunController &run,
                                  const PreferencesModel &preferences, const WindowMessages &messages,
-                                 const QString &dialogStartFolder, QObject *parent)
+                                 const FileDialogTexts &dialogs, const QString &dialogStartFolder, QObject *parent)
     : QObject(parent)
     , m_ui(ui)
     , m_files(files)
     , m_run(run)
     , m_preferences(preferences)
     , m_messages(messages)
+    , m_dialogs(dialogs)
     , m_dialogStartFolder(dialogStartFolder)
 {
     connect(m_ui.rbManyFiles, &QRadioButton::pressed, this, &WorkChoiceGroup::saveWorkChoice);
@@ -61,7 +64,7 @@ bool WorkChoiceGroup::refuseWhileRunning()
 {
     if (!m_run.busy())
         return false;
-    m_ui.sBar->showMessage(QStringLiteral("A run is in progress: stop it before choosing other documents"), 5000);
+    m_ui.sBar->showMessage(NoticeTable::text(Notice::RunBusyChoice), 5000);
     return true;
 }
 
@@ -149,15 +152,14 @@ void WorkChoiceGroup::rbOneFileClick()
         return;
     }
     m_ui.edtWorkDir->setFocus();
-    static const QList<FileDialogSpec> dialogs = {
-        {QStringLiteral("Tablevane-selection file"), QStringLiteral("'MS Excel Workbook 97/2000/XP/2003 (*.xls)|*.xls"),
-         QString(), QStringLiteral("xls")},
-        {QStringLiteral("Tablevane-selection file"), QStringLiteral("OpenDocument SpreadSheet (*.ods)|*.ods"), QString(),
-         QStringLiteral("ods")},
-        {QStringLiteral("Tablevane-selection file"), QStringLiteral("MS Excel 2007 Workbook (*.xlsx)|*.xlsx"), QString(),
-         QString()},
+    static const QList<QPair<QString, QString>> dialogs = {
+        {QStringLiteral("OpenDlgXLS"), QStringLiteral("xls")},
+        {QStringLiteral("OpenDlgODS"), QStringLiteral("ods")},
+        {QStringLiteral("OpenDlgXLSX"), QString()},
     };
-    FileDialogSpec request = dialogs.value(m_preferences.extension(), dialogs.constFirst());
+    const auto dialog = dialogs.value(m_preferences.extension(), dialogs.constFirst());
+    FileDialogSpec request = m_dialogs.request(dialog.first);
+    request.defaultSuffix = dialog.second;
     request.initialFolder = m_dialogStartFolder;
     const QString path = m_files.openFile(request);
     if (path.isEmpty()) {

@@ -4,6 +4,7 @@
 #include <QString>
 
 class FileDialogPort;
+class FileDialogTexts;
 class MainWindowUi;
 class PreferencesModel;
 class RunController;
@@ -19,7 +20,8 @@ class WorkChoiceGroup : public QObject
 
 public:
     WorkChoiceGroup(MainWindowUi &ui, FileDialogPort &files, RunController &run, const PreferencesModel &preferences,
-                    const WindowMessages &messages, const QString &dialogStartFolder, QObject *parent = nullptr);
+                    const WindowMessages &messages, const FileDialogTexts &dialogs, const QString &dialogStartFolder,
+                    QObject *parent = nullptr);
 
     void rbManyFilesClick();
     void rbOneFileClick();
@@ -42,6 +44,7 @@ private:
     RunController &m_run;
     const PreferencesModel &m_preferences;
     const WindowMessages &m_messages;
+    const FileDialogTexts &m_dialogs;
     QString m_dialogStartFolder;
 
     // The choice as it was when a button was pressed, to put back when the new choice

@@ -125,6 +125,7 @@ int runWindow(int argc, char *argv[])
     const TerminationSignals terminationSignals([&frmTablevane] { frmTablevane.Exit1Click(); });
     frmTablevane.show();
     const int result = app.exec();
+    shell.closeAllHelp();
     frmTablevane.run().shutdown();
     office.shutdown();
     return result;

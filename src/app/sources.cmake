@@ -2,8 +2,13 @@ target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppIcon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ApplicationWindows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ApplySheetGroup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ChmArchive.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileDialogTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FolderBrowserDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormatSetView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelpContents.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LanguageTargets.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LogViewerWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowUi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OfficeServices.cpp
@@ -27,6 +32,7 @@ target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TfrmSplash.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TfrmTablevane.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ViewSheetNameHost.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowLanguage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowMessages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WorkChoiceGroup.cpp

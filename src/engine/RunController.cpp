@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "BackendHost.h"
 #include "FormatJob.h"
+#include "NoticeTable.h"
 #include "OfficeBackend.h"
 #include "RunHost.h"
 #include "RunLog.h"
@@ -162,7 +163,7 @@ void RunController::reportLogFailure()
     if (m_logFailureShown)
         return;
     m_logFailureShown = true;
-    m_host.showMessage(QStringLiteral("The log file cannot be written:\n") + m_log.path(), MessageIcon::Error);
+    m_host.showMessage(NoticeTable::text(Notice::LogNotWritten) + QLatin1Char('\n') + m_log.path(), MessageIcon::Error);
 }
 
 QString RunController::progressText(const MessageTable &messages, int position, int count, ProgressWording wording)

@@ -11,4 +11,6 @@ public:
     virtual void openInEditor(const QString &path) = 0;
     // Shows the table of contents of a help file.
     virtual void showHelpContents(const QString &helpFile) = 0;
+    // Closes every help window (at exit).
+    virtual void closeAllHelp() = 0;
 };

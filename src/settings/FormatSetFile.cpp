@@ -2,6 +2,7 @@
 
 #include "FormatSetModel.h"
 #include "IniFile.h"
+#include "NoticeTable.h"
 #include "SetLoadHost.h"
 
 #include "TextLimits.h"
@@ -219,18 +220,18 @@ bool LoadFormatSet(const QString &path, FormatSetModel &model, SetLoadHost &host
     // default, and a run would then format with choices nobody made.
     auto refuse = [&](const QString &why) {
         if (refusal)
-            *refusal = QStringLiteral("The set file %1 cannot be used: %2.").arg(TextLimits::clip(path), why);
+            *refusal = NoticeTable::text(Notice::SetFileRefused).arg(TextLimits::clip(path), why);
         return false;
     };
     if (!QFileInfo::exists(path))
-        return refuse(QStringLiteral("it does not exist"));
+        return refuse(NoticeTable::text(Notice::SetFileMissing));
     IniFile ini;
     if (!ini.load(path))
-        return refuse(QStringLiteral("it cannot be read whole (not a file, unreadable, or over 16 MB)"));
+        return refuse(NoticeTable::text(Notice::SetFileUnreadable));
     const bool recognised = std::any_of(kSections.begin(), kSections.end(),
                                         [&](const QString &section) { return ini.hasSection(section); });
     if (!recognised)
-        return refuse(QStringLiteral("it holds none of the sections of a set file"));
+        return refuse(NoticeTable::text(Notice::SetFileNotASet));
     LoadFormatSet(ini, model, host);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "IniFile.h"
+#include "NoticeTable.h"
 #include "TextLimits.h"
 
 #include <QDir>
@@ -46,13 +47,13 @@ void checkChoice(const IniFile &ini, const QString &section, const QString &key,
     if (!notes)
         return;
     if (!ini.contains(section, key)) {
-        notes->problems.append(QStringLiteral("it holds no \"%1\" choice").arg(key));
+        notes->problems.append(NoticeTable::text(Notice::PreferencesNoChoice).arg(key));
         return;
     }
     const QString text = ini.readString(section, key, QString());
     const std::optional<int> value = IniFile::parseInteger(text);
     if (!value || *value < minimum || *value > maximum)
-        notes->problems.append(QStringLiteral("its \"%1\" value \"%2\" is not valid").arg(key, TextLimits::clip(text)));
+        notes->problems.append(NoticeTable::text(Notice::PreferencesBadValue).arg(key, TextLimits::clip(text)));
 }
 
 void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesReadNotes *notes)
@@ -67,7 +68,7 @@ void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesR
     prefs.setSaveAs(ini.readInteger(kSaveAs, QStringLiteral("Save as"), -1));
     if (prefs.saveAs() < 0) {
         if (notes && prefs.office() >= 0)
-            notes->problems.append(QStringLiteral("its \"Save as\" value \"%1\" names no format of %2")
+            notes->problems.append(NoticeTable::text(Notice::PreferencesNoFormat)
                                        .arg(TextLimits::clip(ini.readString(kSaveAs, QStringLiteral("Save as"), QString())),
                                             prefs.officeItems().at(prefs.office())));
         selectFallbackSaveAs(prefs);
@@ -79,7 +80,7 @@ void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesR
     prefs.setExtension(readChoice(ini, kExtension, QStringLiteral("Extension"), 0, -1, 2));
     if (prefs.extension() == kXlsx && prefs.detection().ExcelMajorVersion < 12) {
         if (notes)
-            notes->problems.append(QStringLiteral("its XLSX choice needs Microsoft Excel 2007 or later"));
+            notes->problems.append(NoticeTable::text(Notice::PreferencesXlsxNeedsExcel));
         prefs.setExtension(0);
         selectFallbackSaveAs(prefs);
     }
@@ -101,10 +102,9 @@ void readTextOutput(const IniFile &ini, PreferencesModel &prefs)
 
 QString PreferencesReadNotes::warning(const QString &file, const QString &choicesTaken) const
 {
-    return QStringLiteral("The preferences file %1 could not be used as it stands: %2.\n"
-                          "Tablevane uses instead: %3.\nChange it in Settings > Preferences.")
+    return NoticeTable::text(Notice::PreferencesUnusable)
         .arg(TextLimits::clip(file), problems.join(QStringLiteral("; ")),
-             choicesTaken.isEmpty() ? QStringLiteral("no office") : choicesTaken);
+             choicesTaken.isEmpty() ? NoticeTable::text(Notice::PreferencesNoOffice) : choicesTaken);
 }
 
 namespace ProgramSettingsFile {
@@ -131,7 +131,7 @@ std::optional<ProgramWindowState> LoadProgramSettings(const QString &appDataFold
         notes->fileExists = exists;
     if (exists && !readable) {
         if (notes)
-            notes->problems.append(QStringLiteral("it cannot be read (not a file, unreadable, or over 16 MB)"));
+            notes->problems.append(NoticeTable::text(Notice::PreferencesUnreadable));
         return LoadProgramSettings(ini, prefs, nullptr);
     }
     return LoadProgramSettings(ini, prefs, exists ? notes : nullptr);
@@ -157,13 +157,12 @@ void noteAvailabilityChanges(const PreferencesModel::Snapshot &before, const Pre
         return;
     if (before.office != after.office()) {
         if (before.office >= 0)
-            notes.problems.append(QStringLiteral("the office it names (%1) is not installed")
+            notes.problems.append(NoticeTable::text(Notice::PreferencesOfficeMissing)
                                       .arg(after.officeItems().value(before.office)));
         else if (notes.clean())   // a missing or bad "Office" value is noted already
-            notes.problems.append(QStringLiteral("it names no office"));
+            notes.problems.append(NoticeTable::text(Notice::PreferencesNamesNoOffice));
     } else if (before.extension != after.extension() || before.saveAs != after.saveAs()) {
-        notes.problems.append(QStringLiteral("its document kind or save-as format cannot be used with the "
-                                             "installed office"));
+        notes.problems.append(NoticeTable::text(Notice::PreferencesKindUnusable));
     }
 }
 

@@ -4,7 +4,10 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/FormatSetFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormatSetModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LanguageFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LanguageKeyTable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NoticeTable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OfficeDetection.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PreferencesModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramSettingsFile.cpp

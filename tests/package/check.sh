@@ -54,7 +54,7 @@ install-tree)
     prefix=$scratch/prefix
     cmake --install "$dir" --prefix "$prefix" >"$scratch/install.log" 2>&1 || fail "cmake --install: $(cat "$scratch/install.log")"
     [[ "$(readlink -f "$prefix/bin/tablevane")" == "$prefix/$progdir/tablevane" ]] || fail "bin/tablevane does not lead to $progdir"
-    for path in "$progdir/Lang" "$progdir/Help" "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
+    for path in "$progdir/Lang/Deutsch.lng" "$progdir/Lang/Russian.lng" "$progdir/Help/Tablevane.chm" "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
         "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg" "share/icons/hicolor/48x48/apps/$id.png"; do
         [[ -e "$prefix/$path" ]] || fail "$path is not installed"
     done
@@ -80,12 +80,12 @@ deb)
     [[ -f "${debs[0]}" ]] || fail "cpack made no tablevane_*.deb: $(cat "$scratch/cpack.log")"
     depends=$(dpkg-deb -f "${debs[0]}" Depends)
     # Libraries found in the executable, and the office that it starts.
-    for package in libqt6widgets6 libuno-cppu3 libc6 "libreoffice-calc | libreoffice-calc-nogui"; do
+    for package in libqt6widgets6 libuno-cppu3 libchm1 libc6 "libreoffice-calc | libreoffice-calc-nogui"; do
         contains "$depends" "$package" "Depends"
     done
     contents=$(dpkg-deb -c "${debs[0]}")
-    for entry in "./usr/bin/tablevane -> ../$progdir/tablevane" "./usr/$progdir/tablevane" "./usr/$progdir/Lang/" \
-        "./usr/$progdir/Help/" "./usr/share/applications/$id.desktop" "./usr/share/mime/packages/$id.xml"; do
+    for entry in "./usr/bin/tablevane -> ../$progdir/tablevane" "./usr/$progdir/tablevane" "./usr/$progdir/Lang/Deutsch.lng" \
+        "./usr/$progdir/Help/Tablevane.chm" "./usr/share/applications/$id.desktop" "./usr/share/mime/packages/$id.xml"; do
         contains "$contents" "$entry" "package contents"
     done
     ;;

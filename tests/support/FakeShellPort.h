@@ -10,7 +10,9 @@ class FakeShellPort : public ShellPort
 public:
     void openInEditor(const QString &path) override { editorOpened.append(path); }
     void showHelpContents(const QString &helpFile) override { helpShown.append(helpFile); }
+    void closeAllHelp() override { ++helpClosed; }
 
     QStringList editorOpened;
     QStringList helpShown;
+    int helpClosed = 0;
 };
