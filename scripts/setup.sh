@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what Tablevane needs to build, test, package and run on Debian 12, skipping
-# what is already there. Runs apt-get as root (through sudo when needed). The last line:
-# the validators of the desktop files, and what cpack needs to compute the Debian
-# package's library dependencies.
+# what is already there. Runs apt-get as root (through sudo when needed). The line
+# before the last: the MinGW-w64 cross compiler, Wine and doctest, for the Windows build
+# of the Excel and Word adapters and its tests. The last line: the validators of the
+# desktop files, and what cpack needs to compute the Debian package's library
+# dependencies.
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,7 @@ packages=(
     libreoffice-calc-nogui libreoffice-dev libreoffice-base-drivers
     fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
     xvfb xauth python3
+    g++-mingw-w64-x86-64-win32 wine wine64 doctest-dev
     desktop-file-utils appstream libxml2-utils shared-mime-info file dpkg-dev
 )
 
