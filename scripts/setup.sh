@@ -3,8 +3,10 @@
 # what is already there. Runs apt-get as root (through sudo when needed). The help line:
 # chmlib, which the help window reads compiled help files with, the compiler of the
 # user's guide (chmcmd), and the locale sources a test builds a Windows-1251 locale from.
-# The last line: the validators of the desktop files, and what cpack needs to compute the
-# Debian package's library dependencies.
+# The Windows line: the MinGW-w64 cross compiler, Wine and doctest, for the Windows build
+# of the Excel and Word adapters and its tests. The last line: the validators of the
+# desktop files, and what cpack needs to compute the Debian package's library
+# dependencies.
 set -euo pipefail
 
 packages=(
@@ -15,6 +17,7 @@ packages=(
     fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
     xvfb xauth python3
     libchm-dev fp-utils locales
+    g++-mingw-w64-x86-64-win32 wine wine64 doctest-dev
     desktop-file-utils appstream libxml2-utils shared-mime-info file dpkg-dev
 )
 

@@ -17,6 +17,8 @@ struct FakeExcelOpenWorkbook
     FakeExcelWorkbook data;
     bool closed = false;
     std::vector<std::pair<std::wstring, std::wstring>> saves;   // SaveAs (file name, code)
+
+    bool operator==(const FakeExcelOpenWorkbook &) const = default;
 };
 
 // One simulated Excel instance as the back-end left it.
@@ -32,6 +34,7 @@ struct FakeExcelInstance
     std::vector<FakeExcelOpenWorkbook> workbooks;
 
     bool anyWorkbookOpen() const;
+    bool operator==(const FakeExcelInstance &) const = default;
 };
 
 // A simulated Excel for the Excel back-end. Its "disk" maps paths to workbooks:

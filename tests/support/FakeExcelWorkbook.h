@@ -33,6 +33,8 @@ struct FakeExcelCell
     int topLine = FakeExcelNoLine;
     int bottomLine = FakeExcelNoLine;
     std::optional<std::uint32_t> fill;   // the background colour; none: no background
+
+    bool operator==(const FakeExcelCell &) const = default;
 };
 
 // A value of a fixture cell: a text, a number, or (by default) nothing.
@@ -56,6 +58,8 @@ struct FakeExcelPageSetup
     double rightMargin = 50.4;
     double topMargin = 54;
     double bottomMargin = 54;
+
+    bool operator==(const FakeExcelPageSetup &) const = default;
 };
 
 struct FakeExcelSheet
@@ -74,6 +78,8 @@ struct FakeExcelSheet
     double width(int column) const;
     // Rows of values from A1.
     void fill(const std::vector<std::vector<FakeExcelInput>> &rows);
+
+    bool operator==(const FakeExcelSheet &) const = default;
 };
 
 struct FakeExcelWorkbook
@@ -83,4 +89,6 @@ struct FakeExcelWorkbook
     static FakeExcelWorkbook withSheets(const std::vector<std::wstring> &names = {L"Sheet1"});
     FakeExcelSheet &sheet(int number = 1) { return sheets.at(number - 1); }
     const FakeExcelSheet &sheet(int number = 1) const { return sheets.at(number - 1); }
+
+    bool operator==(const FakeExcelWorkbook &) const = default;
 };

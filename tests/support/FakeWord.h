@@ -20,6 +20,8 @@ struct FakeWordParagraph
     bool italic = false;
     int lineSpacingRule = 0;
     int alignment = 0;
+
+    bool operator==(const FakeWordParagraph &) const = default;
 };
 
 struct FakeWordTable
@@ -30,6 +32,8 @@ struct FakeWordTable
     int cellsVerticalAlignment = 0;
     int lineSpacingRule = 0;
     std::vector<int> rowAlignment;                  // the paragraph alignment of each row
+
+    bool operator==(const FakeWordTable &) const = default;
 };
 
 struct FakeWordBlock
@@ -37,6 +41,8 @@ struct FakeWordBlock
     bool isTable = false;
     FakeWordParagraph paragraph;
     FakeWordTable table;
+
+    bool operator==(const FakeWordBlock &) const = default;
 };
 
 struct FakeWordDocument
@@ -52,6 +58,7 @@ struct FakeWordDocument
 
     // The blocks before the last, empty paragraph: what the document shows.
     std::vector<FakeWordBlock> content() const { return {blocks.begin(), blocks.end() - 1}; }
+    bool operator==(const FakeWordDocument &) const = default;
 };
 
 // The selection: a run of blocks, an insertion point before a block, or one table row.
@@ -62,6 +69,8 @@ struct FakeWordSelection
     int first = 0;
     int last = 0;
     int row = 0;
+
+    bool operator==(const FakeWordSelection &) const = default;
 };
 
 struct FakeWordInstance
@@ -71,6 +80,8 @@ struct FakeWordInstance
     bool quit = false;
     std::vector<FakeWordDocument> documents;
     FakeWordSelection selection;
+
+    bool operator==(const FakeWordInstance &) const = default;
 };
 
 // A simulated Word for the table export and the presence check. Paste takes the table

@@ -27,4 +27,6 @@ struct AutomationValue
     static AutomationValue null() { return {VariantType::Null, {}}; }
     static AutomationValue fromText(std::wstring text) { return {VariantType::Text, std::move(text)}; }
     static AutomationValue fromNumber(std::wstring text) { return {VariantType::Number, std::move(text)}; }
+
+    bool operator==(const AutomationValue &) const = default;
 };

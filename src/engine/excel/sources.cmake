@@ -4,10 +4,13 @@ target_sources(tablevane_automation PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ExcelPresence.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExcelSession.cpp
 )
-# ... and the Excel back-end of the program: the run's and the window's entry points.
-target_sources(tablevane_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/ExcelBackend.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ExcelLog.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ExcelQueries.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/FormatDocumentExcel.cpp
-)
+# ... and the Excel back-end of the program: the run's and the window's entry points
+# (Qt Core; the Windows build has no tablevane_core and leaves them out).
+if(TARGET tablevane_core)
+    target_sources(tablevane_core PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/ExcelBackend.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ExcelLog.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ExcelQueries.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/FormatDocumentExcel.cpp
+    )
+endif()

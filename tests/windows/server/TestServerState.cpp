@@ -1,0 +1,7 @@
+#include "TestServerState.h"
+
+TestServerState *tablevaneTestServerState()
+{
+    static TestServerState state;
+    return &state;
+}
