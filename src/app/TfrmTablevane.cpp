@@ -424,7 +424,9 @@ void TfrmTablevane::HandleDroppedItem(const QString &path)
     } else if (lower.endsWith(QStringLiteral(".xls"))) {
         m_workChoice->chooseDroppedDocument(path);
     } else if (lower.endsWith(QStringLiteral(".xlsx"))) {
-        if (found.ExcelInstalled && found.ExcelMajorVersion >= 12)
+        // Calc reads .xlsx itself; Excel from version 12 on.
+        if ((m_preferences.office() == 1 && found.CalcInstalled)
+            || (found.ExcelInstalled && found.ExcelMajorVersion >= 12))
             m_workChoice->chooseDroppedDocument(path);
         else
             showMessage(m_messages.text(42) + QLatin1Char('\n') + m_messages.text(43), MessageIcon::Error);

@@ -83,6 +83,10 @@ void WindowLanguage::applyKey(const QList<LanguageLine> &lines, int at)
     default:
         break;
     }
+    if (const int position = LanguageKeyTable::tableCPositionOfKey(line.key); position >= 0) {
+        m_preferences.tables().setTableCDisplayName(position, line.text);
+        return;
+    }
     for (const TextTarget &target : LanguageKeyTable::targetsOf(line.key))
         m_targets.setText(target, target.kind == TextKind::DialogTitle ? kDialogTitlePrefix + line.text : line.text);
     applyMessages(line);

@@ -171,7 +171,9 @@ bool BatchRunner::chooseDocument(const QString &path)
     const OfficeDetectionResult &found = m_preferences.detection();
     const bool readable = lower.endsWith(QStringLiteral(".xls"))
         || (lower.endsWith(QStringLiteral(".ods")) && found.CalcInstalled)
-        || (lower.endsWith(QStringLiteral(".xlsx")) && found.ExcelInstalled && found.ExcelMajorVersion >= 12);
+        || (lower.endsWith(QStringLiteral(".xlsx"))
+            && ((m_preferences.office() == 1 && found.CalcInstalled)
+                || (found.ExcelInstalled && found.ExcelMajorVersion >= 12)));
     if (!readable)
         return refuse(m_messages.text(41) + QStringLiteral(": ") + path);
     m_workPath = path;

@@ -43,6 +43,16 @@ constexpr int TableAWalkRows = 39;
 constexpr int TableBWalkRows = 26;
 constexpr int TableCRunRows = 20;
 
+// Table C rows named one key each, after the run of 3401: the key and the 0-based row.
+struct TableCName
+{
+    int key = 0;
+    int position = 0;
+};
+QList<TableCName> tableCNames();
+// The row of table C a key names; -1 for none.
+int tableCPositionOfKey(int key);
+
 // The targets of a key; empty for a key the table does not name.
 QList<TextTarget> targetsOf(int key);
 // Every target of the table, each once, in table order.

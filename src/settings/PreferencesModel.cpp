@@ -13,6 +13,7 @@ constexpr int kCalcDif = 6;
 constexpr int kCalcExcel97 = 7;
 constexpr int kCalcTextCsv = 16;
 constexpr int kXlsxEntry = 17;
+constexpr int kCalcXlsxEntry = 21;
 
 int validPosition(int position, qsizetype count)
 {
@@ -87,6 +88,7 @@ void PreferencesModel::officeReaction()
         if (version >= 8 && version <= 11) {
             m_maxScanColumns = 256;
             m_maxScanRows = 65536;
+            m_extensionEnabled[Xlsx] = false;   // Calc may have offered it
         } else if (version >= 12) {
             m_maxScanColumns = 16384;
             m_maxScanRows = 1048576;
@@ -99,7 +101,8 @@ void PreferencesModel::officeReaction()
         m_saveAs = validPosition(kCalcExcel97, m_saveAsItems.size());
         m_extension = Xls;
         m_extensionEnabled[Ods] = true;
-        m_extensionEnabled[Xlsx] = false;
+        // LibreOffice reads and writes Office Open XML itself.
+        m_extensionEnabled[Xlsx] = true;
         m_maxScanColumns = 256;
         m_maxScanRows = 65536;
         m_docTableEnabled = false;
@@ -115,7 +118,7 @@ void PreferencesModel::setExtension(int extension)
         return;
     m_extension = extension;
     if (extension == Xlsx)
-        setSaveAs(kXlsxEntry);
+        setSaveAs(m_office == Calc ? kCalcXlsxEntry : kXlsxEntry);
     emit changed();
 }
 
@@ -263,10 +266,10 @@ bool PreferencesModel::applyOfficeAvailability()
         setOfficeItemEnabled(Excel, false);
         if (calc) {
             setOffice(Calc);
-            // Calc opens XLS and ODS; a stored ODS choice is kept, anything else (none,
-            // XLSX) becomes XLS. Without Excel this rule runs at every showing, so
-            // forcing XLS would lose the ODS choice each time.
-            if (m_extension != Xls && m_extension != Ods)
+            // Calc opens XLS, ODS and XLSX; a stored choice of one is kept, none becomes
+            // XLS. Without Excel this rule runs at every showing, so forcing XLS would
+            // lose the choice each time.
+            if (m_extension < Xls)
                 setExtension(Xls);
             if (m_saveAs < 0)
                 setSaveAs(kCalcExcel97);

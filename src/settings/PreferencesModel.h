@@ -36,7 +36,7 @@ public:
     void setOfficeItemEnabled(int item, bool enabled);
 
     // Extension choice (0 XLS, 1 ODS, 2 XLSX, -1 none). Choosing XLSX selects save-as
-    // position 17.
+    // position 17 of Excel's list, or Calc's .xlsx entry (21).
     QStringList extensionItems() const { return m_extensionItems; }
     int extension() const { return m_extension; }
     void setExtension(int extension);

@@ -75,10 +75,10 @@ void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesR
     }
 
     // Choosing XLSX selects its save-as entry, replacing the stored one. An Excel older
-    // than 12 cannot open XLSX, so that choice falls back to XLS.
+    // than 12 cannot open XLSX, so that choice falls back to XLS; Calc opens it.
     checkChoice(ini, kExtension, QStringLiteral("Extension"), -1, 2, notes);
     prefs.setExtension(readChoice(ini, kExtension, QStringLiteral("Extension"), 0, -1, 2));
-    if (prefs.extension() == kXlsx && prefs.detection().ExcelMajorVersion < 12) {
+    if (prefs.extension() == kXlsx && prefs.office() != kCalc && prefs.detection().ExcelMajorVersion < 12) {
         if (notes)
             notes->problems.append(NoticeTable::text(Notice::PreferencesXlsxNeedsExcel));
         prefs.setExtension(0);

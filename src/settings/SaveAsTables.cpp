@@ -123,6 +123,10 @@ constexpr CalcRow kTableC[] = {
     {u"Pocket Excel", u"Pocket Excel (*.pxl)", u".pxl"},
     {u"calc_pdf_Export", u"Export to PDF", u".pdf"},
     {u"UOF spreadsheet", u"Unified Office Format spreadsheet", u".uos"},
+    // Office Open XML, which LibreOffice reads and writes itself; after the older rows
+    // so that every stored position keeps its meaning.
+    {u"Calc MS Excel 2007 XML", u"Excel 2007-365 (*.xlsx)", u".xlsx"},
+    {u"Calc Office Open XML", u"Office Open XML Spreadsheet (*.xlsx)", u".xlsx"},
 };
 
 // Character sets of Calc text output, in display order (not sorted).

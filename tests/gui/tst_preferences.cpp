@@ -122,7 +122,7 @@ void TestPreferences::calcTextOutput()
     QCOMPARE(control<RadioGroup>(dialog, "rgbSelectOffice")->itemIndex(), 1);
     QCOMPARE(control<RadioGroup>(dialog, "rgbTakeExt")->itemIndex(), 0);
     QVERIFY(!control<RadioGroup>(dialog, "rgbSelectOffice")->itemEnabled(0));
-    QCOMPARE(saveAs->count(), 21);
+    QCOMPARE(saveAs->count(), 23);
     QCOMPARE(saveAs->currentText(), QStringLiteral("MS Excel 97/2000/XP (*.xls)"));
     QVERIFY(!control<QCheckBox>(dialog, "chkDocTable")->isEnabled());
 

@@ -107,6 +107,7 @@ private slots:
     void emptySheetIsLeftAlone();
     void everySheetKeepsItsFormattingInAnotherFormat_data();
     void everySheetKeepsItsFormattingInAnotherFormat();
+    void xlsxInPlaceAndAllSheetsAsOds();
     void uofStoresEverySheetFormatted();
     void damagedDocumentsFailOnceInAllSheetRuns();
     void queriesReadRealDocuments();
@@ -313,6 +314,47 @@ void TestOfficeFormat::everySheetKeepsItsFormattingInAnotherFormat()
         }
     }
     QFile::remove(result);
+}
+
+void TestOfficeFormat::xlsxInPlaceAndAllSheetsAsOds()
+{
+    // An XLSX run through Calc with the .xlsx entry: stored in place, in its own format.
+    const QString file = path(QStringLiteral("book.xlsx"));
+    OfficeDocuments::make(*m_office, file,
+                          {OfficeDocuments::table(QStringLiteral("One"), 5), OfficeDocuments::table(QStringLiteral("Two"), 3)},
+                          QStringLiteral("Calc MS Excel 2007 XML"));
+    const QByteArray before = hashOf(file);
+    FormatJob job = everyChoice();
+    job.saveAs.Extension = 2;
+    job.saveAs.SaveAs = 21;
+    job.saveAs.calcFilter = CalcFilter{QStringLiteral("Calc MS Excel 2007 XML"), QString(), QStringLiteral(".xlsx")};
+    RecordingBackendHost host;
+    format(file, job, host);
+    QVERIFY(!host.problemLogged);
+    QVERIFY(hashOf(file) != before);
+    {
+        Reopened doc(*m_office, file);
+        QVERIFY(doc.document);
+        QVERIFY(doc.document->filterName().startsWith(QStringLiteral("Calc MS Excel 2007")));
+        QCOMPARE(doc.at(QStringLiteral("B2")).CellBackColor, std::optional<qint32>(0x00CCFF));
+        QVERIFY(doc.at(QStringLiteral("A6")).CharWeight.value_or(0) >= 150);   // bold bottom row
+        QCOMPARE(doc.style()->properties().IsLandscape, std::optional<bool>(true));
+        QCOMPARE(doc.style()->rightPageHeaderContent()->leftText().trimmed(), QStringLiteral("book.xlsx"));
+    }
+
+    // Both sheets of the .xlsx stored as .ods in one opening.
+    FormatJob ods = everyChoice();
+    ods.saveAs.Extension = 2;
+    ods.saveAs.SaveAs = 3;
+    ods.saveAs.calcFilter = CalcFilter{QStringLiteral("calc8"), QString(), QStringLiteral(".ods")};
+    ods.set.ApplyForAll = true;
+    RecordingBackendHost allHost;
+    QVERIFY(CalcBackend(*m_office).formatAllSheets(file, 1, 1, ods, allHost));
+    QVERIFY(!allHost.problemLogged);
+    Reopened result(*m_office, path(QStringLiteral("book.ods")));
+    QCOMPARE(result.document->sheetCount(), 2);
+    QCOMPARE(result.document->sheet(1)->cellRangeByName(QStringLiteral("B2"))->properties().CellBackColor,
+             std::optional<qint32>(0x00CCFF));
 }
 
 void TestOfficeFormat::uofStoresEverySheetFormatted()

@@ -200,8 +200,8 @@ void TestExcelQueries::detectionThroughTheSurfaces_data()
     QTest::newRow("Excel 11") << "11.0" << false << "" << 11 << 256 << 33;
     QTest::newRow("Excel 12 and Word") << "12.0" << true << "" << 12 << 16384 << 22;
     QTest::newRow("Excel 16") << "16.0" << true << "" << 16 << 16384 << 26;
-    QTest::newRow("no Excel") << "" << true << "" << -1 << 256 << 21;
-    QTest::newRow("Excel without a version") << "16.0" << false << "Application.Version" << -1 << 256 << 21;
+    QTest::newRow("no Excel") << "" << true << "" << -1 << 256 << 23;
+    QTest::newRow("Excel without a version") << "16.0" << false << "Application.Version" << -1 << 256 << 23;
 }
 
 void TestExcelQueries::detectionThroughTheSurfaces()

@@ -163,6 +163,8 @@ void TestLanguageFile::shippedFilesHoldEveryKey()
         need(key);
     for (int key : NoticeTable::keys())
         need(key);
+    for (const LanguageKeyTable::TableCName &name : LanguageKeyTable::tableCNames())
+        need(name.key);
     for (int key = 7001; key <= 7037; ++key) {
         const QList<int> entries = MessageTable::entriesOfKey(key);
         if (entries.isEmpty())

@@ -57,7 +57,7 @@ private slots:
         tables.cutTableA(version);   // cutting again (after a language) changes nothing
         QCOMPARE(tables.tableA().size(), rows);
         QCOMPARE(tables.tableB().size(), 26);
-        QCOMPARE(tables.tableC().size(), 21);
+        QCOMPARE(tables.tableC().size(), 23);
     }
 
     void tablesHoldTheirExactEntries()
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(tables.calcFilterAt(7)->filterName, QString("MS Excel 97/2000/XP"));
         QCOMPARE(tables.calcFilterAt(7)->extension, QString(".xls"));
         QCOMPARE(tables.calcFilterAt(20)->displayName, QString("Unified Office Format spreadsheet"));
-        QCOMPARE(tables.calcFilterAt(21), std::nullopt);
+        QCOMPARE(tables.calcFilterAt(23), std::nullopt);
 
         tables.BuildCharsetTable();
         QCOMPARE(tables.tableD().size(), 38);
@@ -150,6 +150,32 @@ private slots:
         QCOMPARE(prefs.saveAsChoice().excelCode, 1);
     }
 
+    void xlsxItemFollowsTheOffice_data()
+    {
+        QTest::addColumn<int>("excelVersion");   // 0: no Excel
+        QTest::addColumn<bool>("withExcel");
+        QTest::newRow("only Calc") << 0 << false;
+        QTest::newRow("Excel 11") << 11 << false;
+        QTest::newRow("Excel 12") << 12 << true;
+    }
+
+    void xlsxItemFollowsTheOffice()
+    {
+        // Calc reads and writes Office Open XML; Excel from version 12 on.
+        QFETCH(int, excelVersion);
+        QFETCH(bool, withExcel);
+        PreferencesModel prefs;
+        prefs.create(OfficeDetectionResult{excelVersion > 0, excelVersion, true, false, {}});
+        prefs.setOffice(1);
+        QVERIFY(prefs.extensionItemEnabled(2));
+        prefs.setExtension(2);
+        QCOMPARE(prefs.saveAs(), 21);
+        if (excelVersion == 0)
+            return;
+        prefs.setOffice(0);
+        QCOMPARE(prefs.extensionItemEnabled(2), withExcel);
+    }
+
     void excel12WithWordOffersXlsxAndTheWordTable()
     {
         PreferencesModel prefs;
@@ -189,11 +215,11 @@ private slots:
         prefs.setOffice(0);
         prefs.setDocTable(true);
         prefs.setOffice(1);
-        QCOMPARE(prefs.saveAsItems().size(), 21);
+        QCOMPARE(prefs.saveAsItems().size(), 23);
         QCOMPARE(prefs.saveAsItems().at(prefs.saveAs()), QString("MS Excel 97/2000/XP (*.xls)"));
         QCOMPARE(prefs.extension(), 0);
         QVERIFY(prefs.extensionItemEnabled(1));
-        QVERIFY(!prefs.extensionItemEnabled(2));
+        QVERIFY(prefs.extensionItemEnabled(2));   // Calc reads Office Open XML itself
         QVERIFY(!prefs.docTableEnabled());
         QVERIFY(!prefs.docTable());
         QVERIFY(prefs.saveAsEnabled());
@@ -283,8 +309,10 @@ private slots:
         calc.applyOfficeAvailability();   // shown again: the ODS choice stays
         QCOMPARE(calc.extension(), 1);
         calc.setExtension(2);
-        calc.applyOfficeAvailability();   // Calc cannot take XLSX
-        QCOMPARE(calc.extension(), 0);
+        calc.applyOfficeAvailability();   // Calc reads XLSX itself
+        QCOMPARE(calc.extension(), 2);
+        QCOMPARE(calc.saveAs(), 21);
+        QCOMPARE(calc.settingsSummary(), QString("OpenOffice.org Calc + XLSX + Excel 2007-365 (*.xlsx)"));
 
         PreferencesModel both;
         both.create(OfficeDetectionResult{true, 11, true, false, {}});

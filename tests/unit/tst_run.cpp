@@ -130,6 +130,8 @@ void TestRun::listsOnlyExactExtension()
     ::unlink((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData());
     QCOMPARE(state.Count, expected.size());
     QCOMPARE(state.Files.constFirst(), QString());
+    FolderListing::ListFolderFiles(m_documents->path(), QStringLiteral("xlsx"), state);
+    QCOMPARE(state.Files.mid(1), QStringList{QStringLiteral("c.xlsx")});
     FolderListing::ListFolderFiles(m_documents->path(), QStringLiteral("ods"), state);
     QCOMPARE(state.Count, 0);
     QCOMPARE(state.Files.size(), 1);

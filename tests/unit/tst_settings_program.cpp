@@ -132,7 +132,7 @@ private slots:
         QTest::addColumn<int>("extension");
         QTest::addColumn<int>("saveAs");
         QTest::newRow("Excel 11") << 0 << 11 << 0 << 0;
-        QTest::newRow("Calc, Excel 11") << 1 << 11 << 0 << 5;
+        QTest::newRow("Calc opens xlsx itself") << 1 << 11 << 2 << 21;
         QTest::newRow("Excel 12 takes the xlsx entry") << 0 << 12 << 2 << 17;
     }
 
@@ -150,6 +150,16 @@ private slots:
         QCOMPARE(prefs.office(), office);
         QCOMPARE(prefs.extension(), extension);
         QCOMPARE(prefs.saveAs(), saveAs);
+    }
+
+    void storedCalcPositionsKeepTheirMeaning()
+    {
+        // The .xlsx rows come after the older ones: position 20 is still UOF.
+        PreferencesModel prefs;
+        start(prefs, OfficeDetectionResult{false, 0, true, false, {}});
+        loadText("[Office]\r\nOffice=1\r\n[Extension]\r\nExtension=0\r\n[Save as]\r\nSave as=20\r\n", prefs);
+        QCOMPARE(prefs.saveAs(), 20);
+        QCOMPARE(prefs.saveAsChoice().calcFilter->filterName, QString("UOF spreadsheet"));
     }
 
     void wordTableIsReadForExcelOnly()

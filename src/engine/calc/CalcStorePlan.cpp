@@ -8,6 +8,7 @@ namespace {
 
 constexpr int CalcOffice = 1;
 constexpr int XlsExtension = 0;
+constexpr int XlsxExtension = 2;
 
 QString charsetToken(const SaveAsChoice &saveAs)
 {
@@ -23,8 +24,9 @@ CalcStorePlan CalcStorePlan::make(const QString &path, const SaveAsChoice &saveA
     if (!saveAs.calcFilter)
         throw CalcError(QStringLiteral("no save-as format chosen"));
     CalcStorePlan plan;
-    plan.inPlace = saveAs.Office == CalcOffice && saveAs.Extension == XlsExtension
-        && saveAs.SaveAs == Excel97Entry;
+    plan.inPlace = saveAs.Office == CalcOffice
+        && ((saveAs.Extension == XlsExtension && saveAs.SaveAs == Excel97Entry)
+            || (saveAs.Extension == XlsxExtension && saveAs.SaveAs == Excel2007Entry));
     plan.targetPath = plan.inPlace ? path : CalcPaths::targetPath(path, saveAs.calcFilter->extension);
     plan.targetUrl = CalcPaths::documentUrl(plan.targetPath);
     plan.args.filterName = SaveAsTables::calcExportFilterName(saveAs.SaveAs, *saveAs.calcFilter);

@@ -13,8 +13,11 @@ struct CalcStorePlan
     static constexpr int DBaseEntry = 1;
     static constexpr int DifEntry = 6;
     static constexpr int Excel97Entry = 7;
+    static constexpr int Excel2007Entry = 21;
     static constexpr int TextCsvEntry = 16;
 
+    // Store(): the document's own format is the one chosen (.xls as MS Excel 97 from an
+    // XLS run, .xlsx as Excel 2007-365 from an XLSX run).
     bool inPlace = false;
     QString targetPath;
     QString targetUrl;
