@@ -10,6 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QFile>
 #include <QTest>
 
 // The Preferences dialog over a detection answered by the test.
@@ -25,6 +28,7 @@ private slots:
     void okWithoutCharacterSetStaysOpen();
     void cancelPutsBackTheSnapshotOnly();
     void officeChangeClearsPathAndPatternOnce();
+    void unwritableFormatsAreDisabledAndRefused();
 
 private:
     static TfrmParameters &openDialog(WindowFixture &fixture);
@@ -232,6 +236,32 @@ void TestPreferences::officeChangeClearsPathAndPatternOnce()
     dialog.open();
     QTest::mouseClick(control<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
     QCOMPARE(ui.edtWorkDir->text(), QStringLiteral("/data/other.xls"));
+}
+
+void TestPreferences::unwritableFormatsAreDisabledAndRefused()
+{
+    WindowFixture fixture(true, {}, {}, false, false);
+    fixture.detection.exportFilters = {QStringLiteral("calc8"), QStringLiteral("MS Excel 97")};
+    fixture.create();
+    TfrmParameters &dialog = openDialog(fixture);
+    auto *saveAs = control<QComboBox>(dialog, "cmbSaveAs");
+    auto *items = qobject_cast<QStandardItemModel *>(saveAs->model());
+    QVERIFY(items);
+    QVERIFY(items->item(3)->isEnabled() && items->item(7)->isEnabled());
+    QVERIFY(!items->item(4)->isEnabled());
+    QCOMPARE(items->item(4)->toolTip(), QStringLiteral("The installed office cannot write this format"));
+
+    // A stored choice of such a format is refused at Start, before any document.
+    fixture.preferences.setSaveAs(10);
+    dialog.close();
+    QTemporaryDir documents;
+    QFile file(documents.filePath(QStringLiteral("a.xls")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    fixture.messages.clear();
+    fixture.window().HandleDroppedItem(file.fileName());
+    QVERIFY(fixture.messages.texts().constLast().startsWith(QStringLiteral("The installed office cannot write")));
+    QVERIFY(fixture.calc.calls.isEmpty());
 }
 
 QTEST_MAIN(TestPreferences)
