@@ -79,6 +79,7 @@ int runBatch(int argc, char *argv[])
     QtOfficeDetectionPort calcDetection(office);
     AutomationDetectionPort detection(office.excel(), office.word(), calcDetection);
     BatchRunner batch(office.backends(), fonts, detection, out, err);
+    batch.setRemoteCallCounter([&office] { return office.remoteCalls(); });
     const TerminationSignals terminationSignals([&batch] { batch.interrupt(); });
     return batch.run(*options);
 }
