@@ -168,10 +168,12 @@ std::optional<CalcFormatter::Range> CalcFormatter::findRange(CalcSheet &sheet) c
     Range range;
     const FormatSet &set = m_job.set;
     if (set.RangeAuto) {
-        range.C = CalcRangeScan::countFirstRow(sheet, m_job.maxScanColumns);
-        if (range.C == 0)
+        const CalcRangeScan::Counts counts =
+            CalcRangeScan::countFirstRowAndColumn(sheet, m_job.maxScanColumns, m_job.maxScanRows);
+        if (counts.columns == 0)
             return std::nullopt;
-        range.N = CalcRangeScan::countFirstColumn(sheet, m_job.maxScanRows);
+        range.C = counts.columns;
+        range.N = counts.rows;
         range.L = QStringLiteral("A");
         range.R = ColumnLetters::ColumnNumberToLetters(range.C);
         range.T = 1;
