@@ -1,6 +1,9 @@
 #include "DocumentTimings.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
+
+#include <array>
 
 namespace {
 
@@ -26,6 +29,13 @@ State &state()
 QString milliseconds(qint64 ns)
 {
     return QString::number(double(ns) / 1e6, 'f', 1);
+}
+
+const char *phaseName(int phase)
+{
+    static const char *const names[DocumentTimings::PhaseCount] = {
+        "between", "open", "scan", "format", "header", "widths", "heights", "store", "close", "run"};
+    return names[phase];
 }
 
 } // namespace
@@ -88,7 +98,7 @@ void DocumentTimings::endDocument()
     for (int p = 0; p < PhaseCount; ++p) {
         total += s.spent[p];
         calls += s.calls[p];
-        line += QLatin1Char(' ') + phaseName(Phase(p)) + QLatin1Char(' ') + milliseconds(s.spent[p]);
+        line += QLatin1Char(' ') + QLatin1String(phaseName(p)) + QLatin1Char(' ') + milliseconds(s.spent[p]);
         if (s.remoteCalls && s.calls[p] > 0)
             line += QLatin1Char('/') + QString::number(s.calls[p]);
     }
@@ -97,11 +107,4 @@ void DocumentTimings::endDocument()
         line += QLatin1Char('/') + QString::number(calls);
     if (s.sink)
         s.sink(line);
-}
-
-QString DocumentTimings::phaseName(Phase phase)
-{
-    static const char *const names[PhaseCount] = {"between", "open",    "scan",  "format", "header",
-                                                  "widths",  "heights", "store", "close",  "run"};
-    return QString::fromLatin1(names[int(phase)]);
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
 
-#include <array>
 #include <functional>
 
 // Where the time of each document of a run goes. The run engine and the back-ends mark
@@ -36,7 +34,6 @@ public:
     static void enable(std::function<void(const QString &line)> sink,
                        std::function<qint64()> remoteCalls = nullptr);
     static void disable();
-    static bool enabled() { return s_on; }
 
     static void mark(Phase phase)
     {
@@ -47,8 +44,6 @@ public:
     static void beginDocument(const QString &name);
     // The end of the step: the rest goes to Run and the line is written.
     static void endDocument();
-
-    static QString phaseName(Phase phase);
 
 private:
     static void record(Phase phase);
