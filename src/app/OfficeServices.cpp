@@ -66,6 +66,15 @@ void OfficeServices::startEarly()
 #endif
 }
 
+qint64 OfficeServices::remoteCalls() const
+{
+#ifdef TABLEVANE_WITH_UNO
+    return m_impl->office.remoteCalls();
+#else
+    return 0;
+#endif
+}
+
 void OfficeServices::shutdown()
 {
 #ifdef TABLEVANE_WITH_UNO

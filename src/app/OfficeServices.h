@@ -29,6 +29,8 @@ public:
     void startEarly();
     // Ends the office process now (also done by the destructor).
     void shutdown();
+    // The calls made to the office so far (0 without one).
+    qint64 remoteCalls() const;
 
 private:
     struct Impl;

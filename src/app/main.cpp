@@ -76,9 +76,15 @@ int runBatch(int argc, char *argv[])
     }
     OfficeServices office;
     QtFontPort fonts;
+    // The office starts while the font list is read (each takes a good part of the
+    // time before the first document); nothing else uses the office meanwhile.
+    std::thread officeStart([&office] { office.startEarly(); });
+    fonts.installedFamilies();
+    officeStart.join();
     QtOfficeDetectionPort calcDetection(office);
     AutomationDetectionPort detection(office.excel(), office.word(), calcDetection);
     BatchRunner batch(office.backends(), fonts, detection, out, err);
+    batch.setRemoteCallCounter([&office] { return office.remoteCalls(); });
     const TerminationSignals terminationSignals([&batch] { batch.interrupt(); });
     return batch.run(*options);
 }

@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "ConsoleMessagePort.h"
+#include "DocumentTimings.h"
 #include "EngineBackendHost.h"
 #include "FolderListing.h"
 #include "FontPort.h"
@@ -36,8 +37,9 @@ BatchRunner::~BatchRunner()
 
 QString BatchRunner::usage()
 {
-    return QStringLiteral("usage: tablevane --batch PATH [--set FILE.tvx]\n"
-                          "  PATH  a folder (its documents of the chosen extension) or one document");
+    return QStringLiteral("usage: tablevane --batch PATH [--set FILE.tvx] [--timings]\n"
+                          "  PATH       a folder (its documents of the chosen extension) or one document\n"
+                          "  --timings  after each document, a line of where its time went (ms)");
 }
 
 std::optional<BatchRunner::Options> BatchRunner::parseArguments(const QStringList &arguments, QString *error)
@@ -48,6 +50,10 @@ std::optional<BatchRunner::Options> BatchRunner::parseArguments(const QStringLis
         const QString &argument = arguments.at(i);
         const bool isBatch = argument == QStringLiteral("--batch") && !batch;
         const bool isSet = argument == QStringLiteral("--set") && options.setFile.isEmpty();
+        if (argument == QStringLiteral("--timings") && !options.timings) {
+            options.timings = true;
+            continue;
+        }
         if ((isBatch || isSet) && i + 1 == arguments.size()) {
             *error = argument + QStringLiteral(" needs a value");
             return std::nullopt;
@@ -79,14 +85,19 @@ int BatchRunner::run(const Options &options)
 {
     if (!prepare(options))
         return NothingStarted;
+    if (options.timings)
+        DocumentTimings::enable([this](const QString &line) { m_out << line << Qt::endl; }, m_remoteCalls);
     m_run->StartRun();
-    if (!m_run->runInProgress())
+    if (!m_run->runInProgress()) {
+        DocumentTimings::disable();
         return NothingStarted;
+    }
     QEventLoop loop;
     m_loop = &loop;
     connect(m_run.get(), &RunController::runFinished, &loop, &QEventLoop::quit);
     loop.exec();
     m_loop = nullptr;
+    DocumentTimings::disable();
     if (m_interrupted) {
         m_err << "Tablevane: interrupted; the remaining documents were not treated" << Qt::endl;
         return SomeFailed;

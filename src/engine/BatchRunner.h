@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -36,6 +37,7 @@ public:
     {
         QString path;
         QString setFile;
+        bool timings = false;   // a line per document: where its time went
     };
 
     BatchRunner(const OfficeBackends &backends, FontPort &fonts, OfficeDetectionPort &detection, QTextStream &out,
@@ -43,11 +45,14 @@ public:
     ~BatchRunner() override;
 
     // The arguments after the program name; nothing (and an explanation) when they
-    // are not "--batch PATH [--set FILE.tvx]".
+    // are not "--batch PATH [--set FILE.tvx] [--timings]".
     static std::optional<Options> parseArguments(const QStringList &arguments, QString *error);
     static QString usage();
 
     int run(const Options &options);
+    // What the timings line gives as the document's remote calls: a count of the calls
+    // made to the office so far.
+    void setRemoteCallCounter(std::function<qint64()> counter) { m_remoteCalls = std::move(counter); }
     // Ends the run at once (the program was told to stop): no further document starts.
     void interrupt();
 
@@ -100,4 +105,5 @@ private:
     int m_failures = 0;
     bool m_interrupted = false;
     QEventLoop *m_loop = nullptr;
+    std::function<qint64()> m_remoteCalls;
 };

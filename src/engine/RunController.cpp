@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "BackendHost.h"
+#include "DocumentTimings.h"
 #include "FormatJob.h"
 #include "NoticeTable.h"
 #include "OfficeBackend.h"
@@ -190,6 +191,7 @@ void RunController::RunStep(TWorkThread *caller)
         return;
     m_stepRunning = true;
     const QString path = AppPaths::joinPath(m_state.WorkFolder, m_state.fileAt(m_state.Position));
+    DocumentTimings::beginDocument(path);
     if (m_state.Undecodable.contains(m_state.Position))
         failDocument(path, m_host.officeChoice(), QStringLiteral("its name is not valid in the system's encoding"));
     else if (m_host.applyForAll())
@@ -200,6 +202,7 @@ void RunController::RunStep(TWorkThread *caller)
     if (m_shuttingDown)
         return;
     m_host.repaintWindow();
+    DocumentTimings::endDocument();
     // A step that Stop interrupted ends quietly once its document is done.
     if (caller->isTerminated())
         return;

@@ -3,6 +3,7 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BackendHost.h
     ${CMAKE_CURRENT_LIST_DIR}/BatchRunner.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConsoleMessagePort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DocumentTimings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColumnLetters.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EngineBackendHost.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp

@@ -111,6 +111,7 @@ private slots:
     void uofStoresEverySheetFormatted();
     void damagedDocumentsFailOnceInAllSheetRuns();
     void queriesReadRealDocuments();
+    void remoteCallsDoNotGrowWithTheTable();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -606,6 +607,44 @@ void TestOfficeFormat::queriesReadRealDocuments()
     ReadSheetNamesCalc(*m_office, path(QStringLiteral("none.ods")), host);
     QCOMPARE(host.messages.size(), 1);
     QCOMPARE(host.results.SheetCount, 2);
+}
+
+void TestOfficeFormat::remoteCallsDoNotGrowWithTheTable()
+{
+    // Every call to the office is a round trip: a document of 10,000 rows and 20
+    // columns must cost as many as one of 10 rows and 3 columns.
+    const auto table = [](int rows, int columns) {
+        OfficeDocuments::Sheet sheet{QStringLiteral("Data"), {}};
+        for (int r = 0; r < rows; ++r) {
+            QVariantList row;
+            for (int c = 0; c < columns; ++c)
+                row.append(r == 0 || c == 0 ? QVariant(QStringLiteral("cell %1").arg(r * columns + c)) : QVariant(r * c));
+            sheet.rows.append(row);
+        }
+        return sheet;
+    };
+    const QString warmUp = path(QStringLiteral("calls-first.xls"));
+    const QString small = path(QStringLiteral("calls-small.xls"));
+    const QString large = path(QStringLiteral("calls-large.xls"));
+    OfficeDocuments::make(*m_office, warmUp, {table(10, 3)}, QStringLiteral("MS Excel 97"));
+    OfficeDocuments::make(*m_office, small, {table(10, 3)}, QStringLiteral("MS Excel 97"));
+    OfficeDocuments::make(*m_office, large, {table(10000, 20)}, QStringLiteral("MS Excel 97"));
+
+    FormatJob job = everyChoice();
+    job.set.WordWrap = job.set.BoldLeftFirst = job.set.BoldLastRight = job.set.APAStyle = true;
+    job.saveAs.SaveAs = 3;
+    job.saveAs.calcFilter = CalcFilter{QStringLiteral("calc8"), QString(), QStringLiteral(".ods")};
+    const auto callsFor = [&](const QString &file) {
+        RecordingBackendHost host;
+        const qint64 before = m_office->remoteCalls();
+        format(file, job, host);
+        const qint64 calls = m_office->remoteCalls() - before;
+        return host.problemLogged ? -1 : calls;
+    };
+    callsFor(warmUp);   // the office's first document of a kind sets up what later ones share
+    const qint64 forSmall = callsFor(small);
+    QVERIFY(forSmall > 0);
+    QCOMPARE(callsFor(large), forSmall);
 }
 
 QTEST_GUILESS_MAIN(TestOfficeFormat)

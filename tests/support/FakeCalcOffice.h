@@ -49,7 +49,7 @@ public:
     // "setProperties", "tableBorder", "setTableBorder", "setPropertiesOnRanges",
     // "pageStyle", "setPageStyleProperties", "setRightPageHeaderContent",
     // "setOptimalWidths", "setColumnWidths", "columnWidths", "contents", "cellTypes",
-    // "store", "storeToUrl", "close".
+    // "usedArea", "store", "storeToUrl", "close".
     QSet<QString> failOn;
     // Runs when a call named in failOn is about to fail (what a dying office leaves).
     std::function<void(const QString &call)> beforeFailing;

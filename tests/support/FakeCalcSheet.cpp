@@ -84,6 +84,19 @@ QVector<CalcCellType> FakeCalcSheet::cellTypes(const CalcRangeAddress &range)
     return types;
 }
 
+CalcRangeAddress FakeCalcSheet::usedArea()
+{
+    const FakeCalcSheetData &sheet = data(QStringLiteral("usedArea"));
+    CalcRangeAddress used;
+    for (auto it = sheet.cells.cbegin(); it != sheet.cells.cend(); ++it) {
+        if (it.value().type == CalcCellType::Empty)
+            continue;
+        used.endColumn = std::max(used.endColumn, it.key().first);
+        used.endRow = std::max(used.endRow, it.key().second);
+    }
+    return used;
+}
+
 std::unique_ptr<CalcCellRange> FakeCalcSheet::cellRangeByName(const QString &name)
 {
     data(QStringLiteral("cellRangeByName"));

@@ -20,6 +20,7 @@ public:
     CalcCell cell(int column, int row) override;
     QVector<CalcCellContent> contents(const CalcRangeAddress &range) override;
     QVector<CalcCellType> cellTypes(const CalcRangeAddress &range) override;
+    CalcRangeAddress usedArea() override;
     std::unique_ptr<CalcCellRange> cellRangeByName(const QString &name) override;
     void setPropertiesOnRanges(const QVector<CalcRangeAddress> &ranges,
                                const CalcCellProperties &properties) override;

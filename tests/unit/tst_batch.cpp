@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +30,7 @@ private slots:
     void unusablePreferencesRefuseTheRun();
     void unusableSetFileRefusesTheRun();
     void undecodableNamesFailAndEmptySheetsAreNamed();
+    void timingsGiveEachDocumentItsOwnLine();
 
 private:
     int runBatch(const QStringList &arguments);
@@ -95,6 +97,10 @@ void TestBatch::arguments()
     QVERIFY(options);
     QCOMPARE(options->path, QStringLiteral("docs"));
     QCOMPARE(options->setFile, QStringLiteral("s.tvx"));
+    QVERIFY(!options->timings);
+    const auto timed = BatchRunner::parseArguments(
+        {QStringLiteral("--batch"), QStringLiteral("docs"), QStringLiteral("--timings")}, &error);
+    QVERIFY(timed && timed->timings);
 }
 
 void TestBatch::freshMachineRunsFolderWithCalcDefaults()
@@ -274,6 +280,41 @@ void TestBatch::undecodableNamesFailAndEmptySheetsAreNamed()
     QVERIFY2(m_err.contains(QStringLiteral("empty.xls: nothing formatted")), qPrintable(m_err));
     QVERIFY(m_out.contains(QStringLiteral("Complete 3 from 3")));
     ::unlink((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData());   // Qt could not
+}
+
+void TestBatch::timingsGiveEachDocumentItsOwnLine()
+{
+    makeDocuments({QStringLiteral("a.xls"), QStringLiteral("b.xls")});
+    qint64 calls = 0;
+    m_calc->duringCall = [&calls] { calls += 7; };
+    QTextStream out(&m_out);
+    QTextStream err(&m_err);
+    QString error;
+    auto options = BatchRunner::parseArguments({QStringLiteral("--batch"), m_documents->path(), QStringLiteral("--timings")}, &error);
+    QVERIFY(options);
+    {
+        BatchRunner batch(OfficeBackends{nullptr, m_calc.get()}, m_fonts, m_detection, out, err);
+        batch.setRemoteCallCounter([&calls] { return calls; });
+        QCOMPARE(batch.run(*options), int(BatchRunner::AllDone));
+    }
+    // After its progress line, each document's phases and total, with the calls it made
+    // itself (not those of the run so far).
+    const QStringList lines = m_out.split(QLatin1Char('\n'));
+    const QRegularExpression timing(QStringLiteral("^timings (\\S+): between [0-9.]+ .* run [0-9./]+ total [0-9.]+/7$"));
+    QStringList timed;
+    for (int i = 1; i < lines.size(); ++i) {
+        const QRegularExpressionMatch match = timing.match(lines.at(i));
+        if (match.hasMatch()) {
+            QVERIFY2(lines.at(i - 1).startsWith(QStringLiteral("Complete ")), qPrintable(m_out));
+            timed.append(match.captured(1));
+        }
+    }
+    QCOMPARE(timed, (QStringList{QStringLiteral("a.xls"), QStringLiteral("b.xls")}));
+
+    // Without the option nothing is timed, also in a later run of the same program.
+    m_out.clear();
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path()}), int(BatchRunner::AllDone));
+    QVERIFY2(!m_out.contains(QStringLiteral("timings")), qPrintable(m_out));
 }
 
 QTEST_GUILESS_MAIN(TestBatch)

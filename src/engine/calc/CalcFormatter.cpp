@@ -14,6 +14,7 @@
 #include "CalcSheet.h"
 #include "CalcStorePlan.h"
 #include "ColumnLetters.h"
+#include "DocumentTimings.h"
 #include "FormatJob.h"
 #include "StoreTarget.h"
 
@@ -100,6 +101,7 @@ CalcFormatter::Outcome CalcFormatter::formatSheets(CalcOffice &office, const QSt
     }
     CalcSession session(office);
     CalcDocument &document = session.open(path);
+    DocumentTimings::mark(DocumentTimings::Phase::Open);
     QList<int> indexes;
     if (pass.sheet) {
         indexes.append(*pass.sheet);
@@ -128,6 +130,7 @@ CalcFormatter::Outcome CalcFormatter::formatSheets(CalcOffice &office, const QSt
             formatted.insert(index);
         targets.push_back(std::move(target));
     }
+    DocumentTimings::mark(DocumentTimings::Phase::Scan);
 
     Outcome outcome;
     CalcPageStyleSharing styles(document, formatted);
@@ -145,6 +148,7 @@ CalcFormatter::Outcome CalcFormatter::formatSheets(CalcOffice &office, const QSt
     if (formatted.isEmpty())
         return outcome;   // only empty A1s: nothing to format, nothing stored
     document.setRowHeightsLocked(false);
+    DocumentTimings::mark(DocumentTimings::Phase::Format);
     for (const Target &target : targets) {
         if (!target.range)
             continue;
@@ -152,7 +156,9 @@ CalcFormatter::Outcome CalcFormatter::formatSheets(CalcOffice &office, const QSt
         const int lastRow = std::max(range.B, range.T + 1);   // the right column may reach below B
         target.sheet->cellRangeByName(range.name(range.L, range.T, range.R, lastRow))->fitRowHeights();
     }
+    DocumentTimings::mark(DocumentTimings::Phase::Heights);
     store(document, plan, path);
+    DocumentTimings::mark(DocumentTimings::Phase::Store);
     outcome.stored = true;
     return outcome;
 }
@@ -162,10 +168,12 @@ std::optional<CalcFormatter::Range> CalcFormatter::findRange(CalcSheet &sheet) c
     Range range;
     const FormatSet &set = m_job.set;
     if (set.RangeAuto) {
-        range.C = CalcRangeScan::countFirstRow(sheet, m_job.maxScanColumns);
-        if (range.C == 0)
+        const CalcRangeScan::Counts counts =
+            CalcRangeScan::countFirstRowAndColumn(sheet, m_job.maxScanColumns, m_job.maxScanRows);
+        if (counts.columns == 0)
             return std::nullopt;
-        range.N = CalcRangeScan::countFirstColumn(sheet, m_job.maxScanRows);
+        range.C = counts.columns;
+        range.N = counts.rows;
         range.L = QStringLiteral("A");
         range.R = ColumnLetters::ColumnNumberToLetters(range.C);
         range.T = 1;
@@ -210,8 +218,10 @@ void CalcFormatter::formatRange(CalcDocument &document, CalcSheet &sheet, const 
     top.CharWeight = weight(set.BoldTopLine);
     top.HoriJustify = set.BoldTopLine ? CalcCellProperties::HoriCentre : CalcCellProperties::HoriLeft;
     sheet.cellRangeByName(range.name(range.L, range.T, range.R, range.T))->setProperties(top);
+    DocumentTimings::mark(DocumentTimings::Phase::Format);
 
     pageStyle(document, sheet, path, styles);
+    DocumentTimings::mark(DocumentTimings::Phase::Header);
 
     leftColumn->setProperties(weightOnly(weight(set.BoldLeftFirst)));
     rightColumn->setProperties(weightOnly(weight(set.BoldLastRight)));
@@ -220,7 +230,9 @@ void CalcFormatter::formatRange(CalcDocument &document, CalcSheet &sheet, const 
 
     apaAlignment(sheet, range);
     interleave(sheet, range);
+    DocumentTimings::mark(DocumentTimings::Phase::Format);
     columnWidths(sheet, range);
+    DocumentTimings::mark(DocumentTimings::Phase::Widths);
 }
 
 CalcCellProperties CalcFormatter::wholeRangeProperties() const

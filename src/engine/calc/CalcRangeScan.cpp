@@ -8,28 +8,21 @@ namespace CalcRangeScan {
 
 namespace {
 
-// Most tables end within the first block; each further block is larger by this factor.
-constexpr int FirstBlock = 32;
-constexpr int Growth = 32;
-
-int countLeading(CalcSheet &sheet, bool alongRow, int bound)
+// Every cell past the used area is empty, so the line is read only up to its end (and
+// one cell further when that is within the bound: it is empty and ends the count).
+int countLeading(CalcSheet &sheet, bool alongRow, int bound, const CalcRangeAddress &used)
 {
+    const int usedCells = (alongRow ? used.endColumn : used.endRow) + 1;
+    const int read = std::min(bound, usedCells);
+    if (read <= 0)
+        return 0;
+    const CalcRangeAddress line = alongRow ? CalcRangeAddress{0, 0, read - 1, 0} : CalcRangeAddress{0, 0, 0, read - 1};
+    const QVector<CalcCellContent> cells = sheet.contents(line);
     int counted = 0;
-    int block = FirstBlock;
-    while (counted < bound) {
-        const int size = std::min(block, bound - counted);
-        const CalcRangeAddress range = alongRow
-            ? CalcRangeAddress{counted, 0, counted + size - 1, 0}
-            : CalcRangeAddress{0, counted, 0, counted + size - 1};
-        const QVector<CalcCellContent> cells = sheet.contents(range);
-        for (const CalcCellContent &cell : cells) {
-            if (!cell.counts())
-                return counted;
-            ++counted;
-        }
-        if (cells.size() < size)
+    for (const CalcCellContent &cell : cells) {
+        if (!cell.counts())
             return counted;
-        block *= Growth;
+        ++counted;
     }
     return counted;
 }
@@ -38,12 +31,17 @@ int countLeading(CalcSheet &sheet, bool alongRow, int bound)
 
 int countFirstRow(CalcSheet &sheet, int maxColumns)
 {
-    return countLeading(sheet, true, maxColumns);
+    return countLeading(sheet, true, maxColumns, sheet.usedArea());
 }
 
-int countFirstColumn(CalcSheet &sheet, int maxRows)
+Counts countFirstRowAndColumn(CalcSheet &sheet, int maxColumns, int maxRows)
 {
-    return countLeading(sheet, false, maxRows);
+    const CalcRangeAddress used = sheet.usedArea();
+    Counts counts;
+    counts.columns = countLeading(sheet, true, maxColumns, used);
+    if (counts.columns > 0)
+        counts.rows = countLeading(sheet, false, maxRows, used);
+    return counts;
 }
 
 } // namespace CalcRangeScan

@@ -3,11 +3,18 @@
 class CalcSheet;
 
 // The automatic range scan: how many cells from A1 rightwards along the first row, or
-// downwards along the first column, count as filled, up to a bound. The cells are read
-// in growing blocks, so a scan costs a handful of office calls whatever its length.
+// downwards along the first column, count as filled, up to a bound. The sheet's used
+// area bounds what is read, so a scan costs the same few office calls whatever the
+// size of the table.
 namespace CalcRangeScan {
 
+struct Counts
+{
+    int columns = 0;
+    int rows = 0;   // only counted when columns is not 0
+};
+
 int countFirstRow(CalcSheet &sheet, int maxColumns);
-int countFirstColumn(CalcSheet &sheet, int maxRows);
+Counts countFirstRowAndColumn(CalcSheet &sheet, int maxColumns, int maxRows);
 
 } // namespace CalcRangeScan

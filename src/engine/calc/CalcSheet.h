@@ -30,6 +30,9 @@ public:
     virtual QVector<CalcCellContent> contents(const CalcRangeAddress &range) = 0;
     // The types of the cells of a range, row by row.
     virtual QVector<CalcCellType> cellTypes(const CalcRangeAddress &range) = 0;
+    // From A1 to the last column and the last row that hold anything (A1:A1 for an
+    // empty sheet); no cell outside it has content.
+    virtual CalcRangeAddress usedArea() = 0;
 
     // GetCellRangeByName; throws CalcError for a name the office does not take.
     virtual std::unique_ptr<CalcCellRange> cellRangeByName(const QString &name) = 0;

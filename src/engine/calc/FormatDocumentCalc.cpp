@@ -4,6 +4,7 @@
 #include "CalcError.h"
 #include "CalcFormatter.h"
 #include "CalcLog.h"
+#include "DocumentTimings.h"
 #include "FormatJob.h"
 #include "QueryResults.h"
 #include "TextLimits.h"
@@ -35,7 +36,9 @@ bool formatCaught(CalcOffice &office, const QString &path, const CalcFormatter::
                   BackendHost &host)
 {
     try {
-        noteEmptySheets(path, CalcFormatter(job, host).formatSheets(office, path, pass), host);
+        const CalcFormatter::Outcome outcome = CalcFormatter(job, host).formatSheets(office, path, pass);
+        DocumentTimings::mark(DocumentTimings::Phase::Close);
+        noteEmptySheets(path, outcome, host);
         return true;
     } catch (const CalcRefusal &e) {
         reportFailure(path, e.message(), job, host, TextLimits::clip(e.message()));

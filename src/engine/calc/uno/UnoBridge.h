@@ -33,6 +33,10 @@ public:
     // Ends the connection (no call to the office is made).
     void dispose();
 
+    // The messages every connection of the program has received from its office so far:
+    // one answer per call the program made, and the few the office starts itself.
+    static qint64 messagesReceived();
+
 private:
     css::uno::Reference<css::bridge::XBridge> m_bridge;
     css::uno::Reference<css::uno::XComponentContext> m_remote;

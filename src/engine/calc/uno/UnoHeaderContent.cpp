@@ -3,7 +3,7 @@
 #include "UnoDocument.h"
 #include "UnoValues.h"
 
-#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/beans/XMultiPropertySet.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
@@ -59,12 +59,14 @@ std::vector<uno::Reference<text::XTextRange>> UnoHeaderContent::centrePageNumber
         const uno::Reference<container::XEnumerationAccess> paragraph(paragraphs->nextElement(), uno::UNO_QUERY_THROW);
         const uno::Reference<container::XEnumeration> portions = paragraph->createEnumeration();
         while (portions->hasMoreElements()) {
-            const uno::Reference<beans::XPropertySet> portion(portions->nextElement(), uno::UNO_QUERY_THROW);
+            const uno::Reference<beans::XMultiPropertySet> portion(portions->nextElement(), uno::UNO_QUERY_THROW);
+            // Both in one call; a portion of text has no field.
+            const uno::Sequence<uno::Any> values = UnoValues::readProperties(portion, {"TextField", "TextPortionType"});
             OUString type;
-            portion->getPropertyValue("TextPortionType") >>= type;
+            values[1] >>= type;
             if (type != "TextField")
                 continue;
-            const uno::Reference<lang::XServiceInfo> field(portion->getPropertyValue("TextField"), uno::UNO_QUERY);
+            const uno::Reference<lang::XServiceInfo> field(values[0], uno::UNO_QUERY);
             if (field.is() && field->supportsService("com.sun.star.text.TextField.PageNumber"))
                 fields.emplace_back(portion, uno::UNO_QUERY_THROW);
         }

@@ -441,3 +441,8 @@ QString UnoOffice::instanceFolder() const
 {
     return m_impl->instanceDir ? m_impl->instanceDir->path() : QString();
 }
+
+qint64 UnoOffice::remoteCalls() const
+{
+    return UnoBridge::messagesReceived();
+}

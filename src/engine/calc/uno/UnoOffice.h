@@ -82,6 +82,9 @@ public:
     int restartRequests() const;
     int watchdogKills() const;
     QString instanceFolder() const;
+    // The calls answered by the office so far (see UnoBridge::messagesReceived): each
+    // is a round trip, whatever it did.
+    qint64 remoteCalls() const;
 
 private:
     struct Impl;

@@ -8,9 +8,12 @@
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/sheet/CellFlags.hpp>
+#include <com/sun/star/sheet/XCellRangeAddressable.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/sheet/XCellRangesQuery.hpp>
+#include <com/sun/star/sheet/XSheetCellCursor.hpp>
 #include <com/sun/star/sheet/XSheetCellRangeContainer.hpp>
+#include <com/sun/star/sheet/XUsedAreaCursor.hpp>
 #include <com/sun/star/table/CellContentType.hpp>
 #include <com/sun/star/table/CellRangeAddress.hpp>
 #include <com/sun/star/table/XCell.hpp>
@@ -145,6 +148,19 @@ QVector<CalcCellType> UnoSheet::cellTypes(const CalcRangeAddress &range)
             }
         }
         return types;
+    });
+}
+
+CalcRangeAddress UnoSheet::usedArea()
+{
+    return guarded("finding the used area", [&] {
+        // A cursor over the sheet, moved to the end of what is used: a few calls
+        // however large the sheet.
+        const uno::Reference<sheet::XSheetCellCursor> cursor = m_sheet->createCursor();
+        uno::Reference<sheet::XUsedAreaCursor>(cursor, uno::UNO_QUERY_THROW)->gotoEndOfUsedArea(false);
+        const table::CellRangeAddress end =
+            uno::Reference<sheet::XCellRangeAddressable>(cursor, uno::UNO_QUERY_THROW)->getRangeAddress();
+        return CalcRangeAddress{0, 0, end.EndColumn, end.EndRow};
     });
 }
 
