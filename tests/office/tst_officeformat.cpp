@@ -644,7 +644,10 @@ void TestOfficeFormat::remoteCallsDoNotGrowWithTheTable()
     callsFor(warmUp);   // the office's first document of a kind sets up what later ones share
     const qint64 forSmall = callsFor(small);
     QVERIFY(forSmall > 0);
-    QCOMPARE(callsFor(large), forSmall);
+    // The office also sends a message or two of its own now and then; a scan or a loop
+    // whose calls grew with the table would add at least six on this one.
+    const qint64 forLarge = callsFor(large);
+    QVERIFY2(qAbs(forLarge - forSmall) <= 3, qPrintable(QStringLiteral("%1 against %2").arg(forLarge).arg(forSmall)));
 }
 
 QTEST_GUILESS_MAIN(TestOfficeFormat)
