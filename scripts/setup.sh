@@ -13,7 +13,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     clang libclang-rt-14-dev
-    libreoffice-calc-nogui libreoffice-dev libreoffice-base-drivers
+    libreoffice-calc-nogui libreoffice-dev libreoffice-base-drivers libjemalloc2
     fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
     xvfb xauth python3
     libchm-dev fp-utils locales

@@ -2,6 +2,7 @@
 #include "CalcOffice.h"
 #include "FormatDocumentCalc.h"
 #include "FormatJob.h"
+#include "OfficeAllocator.h"
 #include "OfficeDocuments.h"
 #include "OfficeInstanceDir.h"
 #include "RecordingBackendHost.h"
@@ -123,6 +124,8 @@ private slots:
     void freshProfilesAfterTheFirstStartOnce();
     void missingOfficeFailsCleanly();
     void fallbackFolderIsPrivate();
+    void allocatorChoice_data();
+    void allocatorChoice();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -161,6 +164,13 @@ void TestOfficeProcess::startTestKeepsOneOfficeForAllOperations()
     QVERIFY(!host.problemLogged);
     QCOMPARE(m_office->processId(), pid);
     QCOMPARE(m_office->officeStarts(), starts);
+    // The office runs with the allocator chosen for it.
+    const QString allocator = OfficeAllocator::library();
+    if (!allocator.isEmpty()) {
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY2(maps.readAll().contains(QFileInfo(allocator).canonicalFilePath().toUtf8()), qPrintable(allocator));
+    }
 }
 
 void TestOfficeProcess::killedOfficeFailsTheOperationAndTheNextStartsAFreshOne()
@@ -361,6 +371,54 @@ void TestOfficeProcess::fallbackFolderIsPrivate()
                   QFile::link(root + QStringLiteral("/elsewhere"), preferred); });
     if (::geteuid() == 0)
         planted([&] { QDir().mkpath(preferred); QVERIFY(::chown(QFile::encodeName(preferred).constData(), 65534, 65534) == 0); });
+}
+
+void TestOfficeProcess::allocatorChoice_data()
+{
+    QTest::addColumn<QString>("choice");   // "-": the variable is unset
+    QTest::addColumn<QString>("inherited");
+    QTest::addColumn<QString>("library");   // "*": one of the known libraries, where installed
+    QTest::addColumn<QString>("entry");
+    const QString file = path(QStringLiteral("liballoc.so"));
+    QTest::newRow("system") << "system" << "" << "" << "";
+    QTest::newRow("empty") << "" << "libother.so" << "" << "";
+    QTest::newRow("named") << file << "" << file << "LD_PRELOAD=" + file;
+    QTest::newRow("named, kept preload") << file << "libother.so" << file << "LD_PRELOAD=" + file + " libother.so";
+    QTest::newRow("named, missing") << path(QStringLiteral("nothing.so")) << "" << "" << "";
+    QTest::newRow("named, relative") << "liballoc.so" << "" << "" << "";
+    QTest::newRow("unset") << "-" << "" << "*" << "*";
+}
+
+void TestOfficeProcess::allocatorChoice()
+{
+    QFETCH(QString, choice);
+    QFETCH(QString, inherited);
+    QFETCH(QString, library);
+    QFETCH(QString, entry);
+    QFile lib(path(QStringLiteral("liballoc.so")));
+    QVERIFY(lib.open(QIODevice::WriteOnly));
+    lib.close();
+    const QByteArray savedChoice = qgetenv(OfficeAllocator::ChoiceVariable);
+    const QByteArray savedPreload = qgetenv("LD_PRELOAD");
+    if (choice == QLatin1String("-"))
+        qunsetenv(OfficeAllocator::ChoiceVariable);
+    else
+        qputenv(OfficeAllocator::ChoiceVariable, choice.toLocal8Bit());
+    qputenv("LD_PRELOAD", inherited.toLocal8Bit());
+    const QString chosen = OfficeAllocator::library();
+    const QString preload = OfficeAllocator::preloadEntry();
+    qputenv(OfficeAllocator::ChoiceVariable, savedChoice);
+    if (savedChoice.isNull())
+        qunsetenv(OfficeAllocator::ChoiceVariable);
+    qputenv("LD_PRELOAD", savedPreload);
+    if (library == QLatin1String("*")) {
+        // Unset: a known library from a system folder, or none where none is installed.
+        QVERIFY(chosen.isEmpty() || OfficeAllocator::knownLibraries().contains(QFileInfo(chosen).fileName()));
+        QCOMPARE(preload, chosen.isEmpty() ? QString() : QStringLiteral("LD_PRELOAD=") + chosen);
+        return;
+    }
+    QCOMPARE(chosen, library);
+    QCOMPARE(preload, entry);
 }
 
 int main(int argc, char *argv[])

@@ -3,11 +3,8 @@
 #include "UnoDocument.h"
 #include "UnoValues.h"
 
-#include <com/sun/star/awt/XWindow.hpp>
 #include <com/sun/star/document/MacroExecMode.hpp>
 #include <com/sun/star/document/UpdateDocMode.hpp>
-#include <com/sun/star/frame/XController.hpp>
-#include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 
 using namespace css;
@@ -34,11 +31,8 @@ std::unique_ptr<CalcDocument> UnoDesktop::loadComponentFromUrl(const QString &ur
                 component->dispose();
             return nullptr;
         }
-        // From here on the document closes itself should anything fail.
-        auto document = std::make_unique<UnoDocument>(model);
-        const uno::Reference<frame::XController> controller = model->getCurrentController();
-        if (controller.is())
-            controller->getFrame()->getContainerWindow()->setVisible(false);
-        return document;
+        // The headless office shows no window, and a document loaded hidden has none to
+        // hide: the four calls that would hide it are left out.
+        return std::make_unique<UnoDocument>(model);
     });
 }
