@@ -208,6 +208,12 @@ void TestOfficeAdapter::writtenPropertiesSurviveAStore()
         style->setProperties(page);
         const std::unique_ptr<CalcHeaderContent> header = style->rightPageHeaderContent();
         header->setLeftText(QStringLiteral("Bericht für März.xls"));
+        // A centre that holds nothing but a field is not taken for an empty one.
+        header->setCentreText(QString());
+        header->removeCentrePageNumbers();
+        header->appendCentrePageNumber();
+        header->removeCentrePageNumbers();
+        QCOMPARE(header->centrePageNumberCount(), 0);
         header->setCentreText(QStringLiteral("Confidential "));
         header->appendCentrePageNumber();
         header->appendCentrePageNumber();

@@ -97,6 +97,10 @@ void UnoHeaderContent::appendCentrePageNumber()
 void UnoHeaderContent::removeCentrePageNumbers()
 {
     guarded("removing page numbers", [&] {
+        // An empty centre (as Excel leaves it) holds no field: one call instead of walking
+        // its paragraphs. A field shows as text, so a centre with one is never empty.
+        if (centre()->getString().isEmpty())
+            return;
         // A header's text does not give its fields up through removeTextContent; the
         // field's portion, emptied, takes the field with it. Emptying one portion moves
         // the others, so the text is read again after each (a header holds few fields).
