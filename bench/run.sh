@@ -220,9 +220,12 @@ last=$(totals "$((endurance > 100 ? endurance - 99 : 1)),\$p")
 cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 memory=$(awk '/^MemTotal:/ { printf "%.0f GB", $2 / 1048576 }' /proc/meminfo)
 office=$("$soffice" --version 2>/dev/null | awk 'NF { print $1, $2; exit }')
+# The allocator the program preloads into the office (see OfficeAllocator).
+allocator=${TABLEVANE_OFFICE_ALLOCATOR-$(ls /usr/lib/*/libjemalloc.so.2 2>/dev/null | head -1)}
+allocator=$(basename "${allocator:-system}")
 echo
 echo "Tablevane benchmark, $(date '+%Y-%m-%d %H:%M')"
-echo "Machine: $cpu, $(nproc) cores, $memory, $office; load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Machine: $cpu, $(nproc) cores, $memory, $office (allocator: $allocator); load average $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Whole-process times, median of $repeat run(s); every formatting choice on."
 echo
 small_convert=$(result convert-small) small_batch=$(result batch-small)
