@@ -126,6 +126,7 @@ private slots:
     void fallbackFolderIsPrivate();
     void allocatorChoice_data();
     void allocatorChoice();
+    void officeThatCannotRunWithTheAllocatorRunsWithout();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -419,6 +420,24 @@ void TestOfficeProcess::allocatorChoice()
     }
     QCOMPARE(chosen, library);
     QCOMPARE(preload, entry);
+}
+
+void TestOfficeProcess::officeThatCannotRunWithTheAllocatorRunsWithout()
+{
+    const QByteArray saved = qgetenv(OfficeAllocator::ChoiceVariable);
+    qputenv(OfficeAllocator::ChoiceVariable, TABLEVANE_ENDING_PRELOAD);
+    UnoOffice::Options options;
+    options.instanceBase = path(QStringLiteral("allocator"));
+    UnoOffice office(options);
+    const bool started = office.calcStartTest();
+    RecordingBackendHost host;
+    format(office, host);
+    qputenv(OfficeAllocator::ChoiceVariable, saved);
+    if (saved.isNull())
+        qunsetenv(OfficeAllocator::ChoiceVariable);
+    QVERIFY(started);
+    QVERIFY(!host.problemLogged);
+    QCOMPARE(office.officeStarts(), 1);
 }
 
 int main(int argc, char *argv[])

@@ -103,6 +103,7 @@ struct UnoOffice::Impl : std::enable_shared_from_this<UnoOffice::Impl>
     std::optional<long long> lastCpuTicks;
     int starts = 0;
     int restartRequests = 0;
+    bool allocatorRefused = false;   // the office ended at start with the preloaded allocator
     std::atomic<int> kills{0};
     unsigned pipes = 0;
 };
@@ -173,7 +174,7 @@ void UnoOffice::Impl::start()
     QStringList environment = {QStringLiteral("TMPDIR=") + instanceDir->tempDir(),
                                QStringLiteral("SAL_ENABLE_FILE_LOCKING=1"),
                                QStringLiteral("URE_BOOTSTRAP")};
-    const QString preload = OfficeAllocator::preloadEntry();
+    const QString preload = allocatorRefused ? QString() : OfficeAllocator::preloadEntry();
     if (!preload.isEmpty())
         environment.append(preload);
 
@@ -187,6 +188,15 @@ void UnoOffice::Impl::start()
             if (code == RestartRequested && restarts++ < MaxRestarts) {
                 ++restartRequests;
                 instanceDir->keepPreparedParts(profile, installation->version);
+                spawn(arguments, environment);
+                continue;
+            }
+            // An allocator the office cannot run with must not keep it from running.
+            if (!preload.isEmpty() && environment.constLast() == preload) {
+                allocatorRefused = true;
+                qCWarning(lcCalc) << "the office ended while starting with" << preload
+                                  << "(exit code" << (code ? *code : -1) << "); it runs without it";
+                environment.removeLast();
                 spawn(arguments, environment);
                 continue;
             }
