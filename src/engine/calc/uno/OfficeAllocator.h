@@ -5,8 +5,8 @@
 
 // The memory allocator the office process runs with. The office spends a large share of
 // every small document in the C library's malloc and free (loading, storing and above all
-// tearing down a document); a thread-caching allocator preloaded into it does that work
-// in a fraction of the time and changes nothing in what the office writes.
+// tearing down a document); an allocator made for many threads and short-lived objects,
+// preloaded into it, does that work faster and changes nothing in what the office writes.
 class OfficeAllocator
 {
 public:
@@ -23,6 +23,4 @@ public:
     // The known libraries in the order they are preferred, as names in the system's
     // library folders.
     static QStringList knownLibraries();
-    // Where those names are looked for.
-    static QStringList libraryFolders();
 };

@@ -192,7 +192,7 @@ void UnoOffice::Impl::start()
                 continue;
             }
             // An allocator the office cannot run with must not keep it from running.
-            if (!preload.isEmpty() && environment.constLast() == preload) {
+            if (!preload.isEmpty() && !allocatorRefused) {
                 allocatorRefused = true;
                 qCWarning(lcCalc) << "the office ended while starting with" << preload
                                   << "(exit code" << (code ? *code : -1) << "); it runs without it";
