@@ -18,6 +18,7 @@
 #include <QThread>
 
 #include <functional>
+#include <optional>
 
 #include <signal.h>
 #include <unistd.h>
@@ -44,6 +45,23 @@ public:
 
 private:
     UnoOffice &m_office;
+};
+
+// An environment variable set (or, with no value, removed) for one scope.
+class ScopedVariable
+{
+public:
+    ScopedVariable(const char *name, const std::optional<QByteArray> &value)
+        : m_name(name)
+        , m_saved(qgetenv(name))
+    {
+        value ? qputenv(name, *value) : qunsetenv(name);
+    }
+    ~ScopedVariable() { m_saved.isNull() ? qunsetenv(m_name) : qputenv(m_name, m_saved); }
+
+private:
+    const char *m_name;
+    QByteArray m_saved;
 };
 
 bool processExists(qint64 pid)
@@ -399,19 +417,12 @@ void TestOfficeProcess::allocatorChoice()
     QFile lib(path(QStringLiteral("liballoc.so")));
     QVERIFY(lib.open(QIODevice::WriteOnly));
     lib.close();
-    const QByteArray savedChoice = qgetenv(OfficeAllocator::ChoiceVariable);
-    const QByteArray savedPreload = qgetenv("LD_PRELOAD");
-    if (choice == QLatin1String("-"))
-        qunsetenv(OfficeAllocator::ChoiceVariable);
-    else
-        qputenv(OfficeAllocator::ChoiceVariable, choice.toLocal8Bit());
-    qputenv("LD_PRELOAD", inherited.toLocal8Bit());
+    const ScopedVariable choiceVariable(OfficeAllocator::ChoiceVariable,
+                                        choice == QLatin1String("-") ? std::nullopt
+                                                                     : std::optional(choice.toLocal8Bit()));
+    const ScopedVariable preloadVariable("LD_PRELOAD", inherited.toLocal8Bit());
     const QString chosen = OfficeAllocator::library();
     const QString preload = OfficeAllocator::preloadEntry();
-    qputenv(OfficeAllocator::ChoiceVariable, savedChoice);
-    if (savedChoice.isNull())
-        qunsetenv(OfficeAllocator::ChoiceVariable);
-    qputenv("LD_PRELOAD", savedPreload);
     if (library == QLatin1String("*")) {
         // Unset: a known library from a system folder, or none where none is installed.
         QVERIFY(chosen.isEmpty() || OfficeAllocator::knownLibraries().contains(QFileInfo(chosen).fileName()));
@@ -424,18 +435,13 @@ void TestOfficeProcess::allocatorChoice()
 
 void TestOfficeProcess::officeThatCannotRunWithTheAllocatorRunsWithout()
 {
-    const QByteArray saved = qgetenv(OfficeAllocator::ChoiceVariable);
-    qputenv(OfficeAllocator::ChoiceVariable, TABLEVANE_ENDING_PRELOAD);
+    const ScopedVariable choice(OfficeAllocator::ChoiceVariable, QByteArray(TABLEVANE_ENDING_PRELOAD));
     UnoOffice::Options options;
     options.instanceBase = path(QStringLiteral("allocator"));
     UnoOffice office(options);
-    const bool started = office.calcStartTest();
+    QVERIFY(office.calcStartTest());
     RecordingBackendHost host;
     format(office, host);
-    qputenv(OfficeAllocator::ChoiceVariable, saved);
-    if (saved.isNull())
-        qunsetenv(OfficeAllocator::ChoiceVariable);
-    QVERIFY(started);
     QVERIFY(!host.problemLogged);
     QCOMPARE(office.officeStarts(), 1);
 }
