@@ -1,23 +1,15 @@
 #include "StoreTarget.h"
 
+#include "TrashRecord.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace StoreTarget {
 
 namespace {
-
-// The lock file another LibreOffice or OpenOffice keeps beside a document it has open.
-QString officeLockFile(const QFileInfo &document)
-{
-    return document.absoluteDir().filePath(QStringLiteral(".~lock.") + document.fileName() + QLatin1Char('#'));
-}
 
 bool writableByUser(const QFileInfo &document)
 {
@@ -26,26 +18,22 @@ bool writableByUser(const QFileInfo &document)
     // root may write anything; a file nobody may write is still meant to stay as it is.
     if (!(document.permissions() & writeBits))
         return false;
-#ifdef Q_OS_UNIX
-    return ::access(QFile::encodeName(document.absoluteFilePath()).constData(), W_OK) == 0;
-#else
-    return document.isWritable();
-#endif
+    return document.isWritable();   // the system's own access check for this user
 }
 
 } // namespace
 
-std::optional<QString> refusalToOverwrite(const QString &path)
+std::optional<QString> readOnlyRefusal(const QString &path)
 {
     const QFileInfo document(path);
-    if (!document.exists())
-        return std::nullopt;
-    if (!writableByUser(document))
+    if (document.exists() && !writableByUser(document))
         return QStringLiteral("the document is read-only");
-    const QFileInfo lock(officeLockFile(document));
-    if (lock.exists() || lock.isSymLink())
-        return QStringLiteral("the document is open in another program (lock file %1)").arg(lock.fileName());
     return std::nullopt;
+}
+
+QString lockRefusal(const QString &lockPath)
+{
+    return QStringLiteral("the document is open in another program (lock file %1)").arg(QFileInfo(lockPath).fileName());
 }
 
 std::optional<QString> moveToTrash(const QString &path, QString *error)
@@ -68,30 +56,14 @@ std::optional<QString> moveToTrash(const QString &path, QString *error)
         *error = QStringLiteral("%1 exists and cannot be moved to the trash").arg(path);
         return std::nullopt;
     }
-    return trashed;
-}
-
-TempFiles::TempFiles(const QString &folder)
-    : m_folder(folder)
-    , m_before(list(folder))
-{
-}
-
-QSet<QString> TempFiles::list(const QString &folder)
-{
-    const QStringList names =
-        QDir(folder).entryList({QStringLiteral("lu*.tmp")}, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-    return QSet<QString>(names.begin(), names.end());
-}
-
-int TempFiles::removeNew() const
-{
-    int removed = 0;
-    for (const QString &name : list(m_folder)) {
-        if (!m_before.contains(name) && QFile::remove(QDir(m_folder).filePath(name)))
-            ++removed;
+    // A disk that filled up while the trash wrote its record leaves a file nobody can
+    // put back from the trash: it is taken out again.
+    if (!TrashRecord::complete(trashed)) {
+        TrashRecord::restore(trashed, path);
+        *error = QStringLiteral("%1 exists and cannot be moved to the trash (the disk may be full)").arg(path);
+        return std::nullopt;
     }
-    return removed;
+    return trashed;
 }
 
 } // namespace StoreTarget

@@ -3,10 +3,13 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BackendHost.h
     ${CMAKE_CURRENT_LIST_DIR}/BatchRunner.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConsoleMessagePort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DocumentFingerprint.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DocumentStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DocumentTimings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColumnLetters.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EngineBackendHost.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OfficeLockFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OfficeQueries.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormatJob.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OfficeBackend.h
@@ -18,6 +21,17 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/RunLog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunLogFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunState.h
+    ${CMAKE_CURRENT_LIST_DIR}/StoreFailure.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StoreTarget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TWorkThread.cpp
 )
+# What the store asks of the system, one file per platform.
+if(WIN32)
+    target_sources(tablevane_core PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/platform/ProcessPresenceWindows.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/platform/TrashRecordWindows.cpp)
+else()
+    target_sources(tablevane_core PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/platform/ProcessPresenceUnix.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/platform/TrashRecordUnix.cpp)
+endif()

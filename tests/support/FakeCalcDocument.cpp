@@ -98,7 +98,7 @@ void FakeCalcDocument::storeToUrl(const QString &url, const CalcFilterArgs &args
     stored.storedWith = args;
     stored.loadFilter = args.filterName == QLatin1String("calc8") ? QStringLiteral("calc8")
                                                                   : args.filterName;
-    m_office.disk.insert(url, stored);
+    m_office.write(url, stored);
     m_office.stores.append({m_url, url, false, args});
 }
 
@@ -106,7 +106,7 @@ void FakeCalcDocument::store()
 {
     FakeCalcWorkbook stored = book(QStringLiteral("store"));
     stored.storedWith = CalcFilterArgs{stored.loadFilter, std::nullopt};
-    m_office.disk.insert(m_url, stored);
+    m_office.write(m_url, stored);
     m_office.stores.append({m_url, m_url, true, *stored.storedWith});
 }
 

@@ -122,11 +122,25 @@ std::unique_ptr<CalcColumn> FakeCalcSheet::column(int index)
     return std::make_unique<FakeCalcColumn>(*this, index);
 }
 
+QSet<int> FakeCalcSheet::hiddenColumns(const CalcRangeAddress &range)
+{
+    const FakeCalcSheetData &sheet = data(QStringLiteral("hiddenColumns"));
+    QSet<int> hidden;
+    for (int i = range.startColumn; i <= range.endColumn; ++i) {
+        if (sheet.column(i).hidden)
+            hidden.insert(i);
+    }
+    return hidden;
+}
+
 void FakeCalcSheet::setOptimalWidths(int firstColumn, int count)
 {
     FakeCalcSheetData &sheet = data(QStringLiteral("setOptimalWidths"));
-    for (int i = firstColumn; i < firstColumn + count; ++i)
+    // As the office does: a fitted column is shown, hidden or not.
+    for (int i = firstColumn; i < firstColumn + count; ++i) {
         sheet.columns[i].optimal = true;
+        sheet.columns[i].hidden = false;
+    }
 }
 
 void FakeCalcSheet::setColumnWidths(int firstColumn, const QVector<int> &widths)

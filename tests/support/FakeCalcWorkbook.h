@@ -50,6 +50,7 @@ struct FakeCalcColumnData
 {
     int width = 2258;
     bool optimal = false;
+    bool hidden = false;
 };
 
 // One part of the centre text of a header: a text or a field.

@@ -4,7 +4,7 @@
 #include "CalcCellRange.h"
 #include "CalcDocument.h"
 #include "CalcError.h"
-#include "CalcFilterFamily.h"
+#include "CalcLog.h"
 #include "CalcHeaderContent.h"
 #include "CalcPageStyle.h"
 #include "CalcPageStyleSharing.h"
@@ -16,9 +16,9 @@
 #include "ColumnLetters.h"
 #include "DocumentTimings.h"
 #include "FormatJob.h"
-#include "StoreTarget.h"
+#include "DocumentStore.h"
+#include "StoreFailure.h"
 
-#include <QFileInfo>
 
 #include <QRegularExpression>
 #include <QSet>
@@ -94,11 +94,11 @@ CalcFormatter::Outcome CalcFormatter::formatSheets(CalcOffice &office, const QSt
 {
     const CalcStorePlan plan = CalcStorePlan::make(path, m_job.saveAs);
     // Checked before the office opens it: a document that will not be stored is not
-    // worth formatting.
-    if (plan.overwrites(path)) {
-        if (const std::optional<QString> refusal = StoreTarget::refusalToOverwrite(path))
-            throw CalcRefusal(*refusal);
-    }
+    // worth formatting. The store outlives the session: the lock stays until the
+    // office has let go of the document.
+    DocumentStore store(path, plan.targetPath);
+    if (const std::optional<QString> refusal = store.begin())
+        throw CalcRefusal(*refusal);
     CalcSession session(office);
     CalcDocument &document = session.open(path);
     DocumentTimings::mark(DocumentTimings::Phase::Open);
@@ -124,7 +124,7 @@ CalcFormatter::Outcome CalcFormatter::formatSheets(CalcOffice &office, const QSt
     std::vector<Target> targets;
     QSet<int> formatted;
     for (const int index : std::as_const(indexes)) {
-        Target target{index, document.sheet(index), std::nullopt};
+        Target target{index, sheetAt(document, index), std::nullopt};
         target.range = findRange(*target.sheet);
         if (target.range)
             formatted.insert(index);
@@ -142,8 +142,10 @@ CalcFormatter::Outcome CalcFormatter::formatSheets(CalcOffice &office, const QSt
             formatRange(document, *target.sheet, *target.range, path, styles);
         else
             outcome.emptySheets.append(target.index);
-        if (pass.sheetDone && !pass.sheetDone(target.index))
-            return outcome;   // the program is ending: the document stays as it was
+        if (pass.sheetDone && !pass.sheetDone(target.index)) {
+            outcome.abandoned = true;   // the program is ending: the document stays as it was
+            return outcome;
+        }
     }
     if (formatted.isEmpty())
         return outcome;   // only empty A1s: nothing to format, nothing stored
@@ -157,10 +159,28 @@ CalcFormatter::Outcome CalcFormatter::formatSheets(CalcOffice &office, const QSt
         target.sheet->cellRangeByName(range.name(range.L, range.T, range.R, lastRow))->fitRowHeights();
     }
     DocumentTimings::mark(DocumentTimings::Phase::Heights);
-    store(document, plan, path);
+    targets.clear();
+    writeResult(document, plan, store);
+    // The result is the document's own format only when the office read the document
+    // in the very format it was now written in.
+    const bool ownFormat = session.filterName() == plan.args.filterName;
+    session.closeDocument();
+    placeResult(store, ownFormat);
     DocumentTimings::mark(DocumentTimings::Phase::Store);
     outcome.stored = true;
     return outcome;
+}
+
+std::unique_ptr<CalcSheet> CalcFormatter::sheetAt(CalcDocument &document, int index)
+{
+    try {
+        return document.sheet(index);
+    } catch (const CalcError &) {
+        const int count = document.sheetCount();
+        if (index < count)
+            throw;
+        throw CalcRefusal(QStringLiteral("it has no sheet %1 (its last sheet is sheet %2)").arg(index + 1).arg(count));
+    }
 }
 
 std::optional<CalcFormatter::Range> CalcFormatter::findRange(CalcSheet &sheet) const
@@ -392,51 +412,60 @@ void CalcFormatter::interleave(CalcSheet &sheet, const Range &range)
 void CalcFormatter::columnWidths(CalcSheet &sheet, const Range &range)
 {
     const int columns = range.automatic() ? range.C : range.right - range.left + 1;
-    if (!m_job.set.WidthByPattern) {
-        if (columns > 0)
-            sheet.setOptimalWidths(range.left - 1, columns);
-        return;
+    QVector<int> widths;   // from column L, one per column to set
+    if (m_job.set.WidthByPattern) {
+        const int available = std::max(0, int(m_job.patternWidths.size()) - 1);
+        widths = m_job.patternWidths.mid(1, std::min({m_job.patternColumnCount, columns, available}));
     }
-    const int available = std::max(0, int(m_job.patternWidths.size()) - 1);
-    const int count = std::min({m_job.patternColumnCount, columns, available});
-    if (count > 0)
-        sheet.setColumnWidths(range.left - 1, m_job.patternWidths.mid(1, count));
-}
-
-void CalcFormatter::store(CalcDocument &document, const CalcStorePlan &plan, const QString &path)
-{
-    // Another file of the target's name (X.ods beside X.xls) is the user's own work:
-    // it goes to the trash rather than under the result.
-    if (!plan.overwrites(path))
-        moveAside(plan.targetPath);
-    const StoreTarget::TempFiles officeTemps(QFileInfo(plan.targetPath).absolutePath());
-    try {
-        if (plan.inPlace && CalcFilterFamily::isExcelFilter(document.filterName()))
-            document.store();
-        else if (plan.inPlace)   // an HTML table named .xls: the office cannot write HTML back as it read it
-            document.storeToUrl(plan.targetUrl, plan.args);
+    const int count = m_job.set.WidthByPattern ? int(widths.size()) : columns;
+    if (count <= 0)
+        return;
+    // A hidden column stays hidden with its width: fitting would show it, and a width
+    // set on it would be the one it comes back with.
+    const int first = range.left - 1;
+    const QSet<int> hidden = sheet.hiddenColumns(CalcRangeAddress{first, range.T - 1, first + count - 1,
+                                                                  std::max(range.T, range.B) - 1});
+    for (int start = 0; start < count;) {
+        if (hidden.contains(first + start)) {
+            ++start;
+            continue;
+        }
+        int end = start + 1;
+        while (end < count && !hidden.contains(first + end))
+            ++end;
+        if (m_job.set.WidthByPattern)
+            sheet.setColumnWidths(first + start, widths.mid(start, end - start));
         else
-            document.storeToUrl(plan.targetUrl, plan.args);
-    } catch (...) {
-        // A store that broke off (the office crashed or was ended) leaves its temporary
-        // file beside the target.
-        officeTemps.removeNew();
-        throw;
+            sheet.setOptimalWidths(first + start, end - start);
+        start = end;
     }
 }
 
-void CalcFormatter::moveAside(const QString &target)
+void CalcFormatter::writeResult(CalcDocument &document, const CalcStorePlan &plan, DocumentStore &store)
 {
-    QString error;
-    const std::optional<QString> trashed = StoreTarget::moveToTrash(target, &error);
-    if (!error.isEmpty())
-        throw CalcRefusal(error);
-    if (!trashed)
-        return;
-    const QString text = QStringLiteral("was in the way and has been moved to the trash: ") + *trashed;
-    if (m_job.set.Log)
-        m_host.writeLogLine(target, text);
-    m_host.notice(target + QLatin1Char(' ') + text);
+    if (const std::optional<QString> refusal = store.prepareResult())
+        throw CalcRefusal(*refusal);
+    try {
+        // Never onto the target itself: the result is complete before anything there
+        // is touched. An HTML table named .xls is written as a real .xls too: the
+        // office cannot write HTML back as it read it.
+        document.storeToUrl(CalcPaths::documentUrl(store.resultPath()), plan.args);
+    } catch (const CalcError &e) {
+        qCWarning(lcCalc).noquote() << "the store failed:" << e.message();
+        throw CalcRefusal(StoreFailure::reason(store.resultPath()));
+    }
+}
+
+void CalcFormatter::placeResult(DocumentStore &store, bool ownFormat)
+{
+    if (const std::optional<QString> failure = store.place(ownFormat))
+        throw CalcRefusal(*failure);
+    for (const DocumentStore::Trashed &moved : store.trashed()) {
+        const QString text = QStringLiteral("was in the way and has been moved to the trash: ") + moved.where;
+        if (m_job.set.Log)
+            m_host.writeLogLine(moved.path, text);
+        m_host.notice(moved.path + QLatin1Char(' ') + text);
+    }
 }
 
 int CalcFormatter::fontHeight() const

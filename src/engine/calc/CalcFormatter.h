@@ -17,6 +17,7 @@ class CalcDocument;
 class CalcOffice;
 class CalcPageStyleSharing;
 class CalcSheet;
+class DocumentStore;
 struct CalcStorePlan;
 struct FormatJob;
 
@@ -41,6 +42,7 @@ public:
     struct Outcome
     {
         bool stored = false;
+        bool abandoned = false;   // the program was ending: nothing stored on purpose
         QList<int> emptySheets;   // left alone: their A1 is empty
     };
 
@@ -78,8 +80,9 @@ private:
     void apaAlignment(CalcSheet &sheet, const Range &range);
     void interleave(CalcSheet &sheet, const Range &range);
     void columnWidths(CalcSheet &sheet, const Range &range);
-    void store(CalcDocument &document, const CalcStorePlan &plan, const QString &path);
-    void moveAside(const QString &target);
+    static std::unique_ptr<CalcSheet> sheetAt(CalcDocument &document, int index);
+    void writeResult(CalcDocument &document, const CalcStorePlan &plan, DocumentStore &store);
+    void placeResult(DocumentStore &store, bool ownFormat);
 
     int fontHeight() const;
     static int weight(bool bold);

@@ -26,11 +26,13 @@ CalcDocument &CalcSession::open(const QString &path)
     closeDocument();
     m_document = m_desktop->loadComponentFromUrl(CalcPaths::documentUrl(path));
     if (!m_document)
-        throw CalcError(QStringLiteral("the office could not load %1").arg(path));
-    const QString filter = m_document->filterName();
-    if (!CalcFilterFamily::fits(CalcPaths::extension(path), filter)) {
+        throw CalcRefusal(QStringLiteral("the office cannot read it as a spreadsheet (it is damaged or of another kind)"));
+    m_filterName = m_document->filterName();
+    if (!CalcFilterFamily::fits(CalcPaths::extension(path), m_filterName)) {
+        qCWarning(lcCalc).noquote() << "the office read" << path << "through the filter" << m_filterName;
         closeDocument();
-        throw CalcError(QStringLiteral("the office read %1 through the filter \"%2\"").arg(path, filter));
+        throw CalcRefusal(QStringLiteral("the office reads it only as plain text, not as the spreadsheet its name "
+                                         "promises"));
     }
     return *m_document;
 }

@@ -31,7 +31,11 @@ public:
     // consequence (the office drops a document it cannot close when it ends).
     void closeDocument();
 
+    // The import filter the office read the open document with.
+    const QString &filterName() const { return m_filterName; }
+
 private:
     std::unique_ptr<CalcDesktop> m_desktop;
     std::unique_ptr<CalcDocument> m_document;
+    QString m_filterName;
 };

@@ -4,6 +4,7 @@
 #include "CalcCellProperties.h"
 #include "CalcRangeAddress.h"
 
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -42,6 +43,9 @@ public:
 
     // Columns(i) / Columns.GetByIndex(i), 0-based.
     virtual std::unique_ptr<CalcColumn> column(int index) = 0;
+    // The columns (0-based) of a range none of whose cells in the range is shown:
+    // hidden columns, and every column when all the range's rows are hidden.
+    virtual QSet<int> hiddenColumns(const CalcRangeAddress &range) = 0;
     // OptimalWidth on count columns from firstColumn, at once.
     virtual void setOptimalWidths(int firstColumn, int count) = 0;
     // Width (1/100 mm) of widths.size() columns from firstColumn.

@@ -6,10 +6,6 @@
 
 namespace {
 
-constexpr int CalcOffice = 1;
-constexpr int XlsExtension = 0;
-constexpr int XlsxExtension = 2;
-
 QString charsetToken(const SaveAsChoice &saveAs)
 {
     if (!saveAs.charsetToken || saveAs.charsetToken->isEmpty())
@@ -24,11 +20,7 @@ CalcStorePlan CalcStorePlan::make(const QString &path, const SaveAsChoice &saveA
     if (!saveAs.calcFilter)
         throw CalcError(QStringLiteral("no save-as format chosen"));
     CalcStorePlan plan;
-    plan.inPlace = saveAs.Office == CalcOffice
-        && ((saveAs.Extension == XlsExtension && saveAs.SaveAs == Excel97Entry)
-            || (saveAs.Extension == XlsxExtension && saveAs.SaveAs == Excel2007Entry));
-    plan.targetPath = plan.inPlace ? path : CalcPaths::targetPath(path, saveAs.calcFilter->extension);
-    plan.targetUrl = CalcPaths::documentUrl(plan.targetPath);
+    plan.targetPath = CalcPaths::targetPath(path, saveAs.calcFilter->extension);
     plan.args.filterName = SaveAsTables::calcExportFilterName(saveAs.SaveAs, *saveAs.calcFilter);
     if (saveAs.SaveAs == DBaseEntry)
         plan.args.filterOptions = charsetToken(saveAs);

@@ -25,21 +25,30 @@ void reportFailure(const QString &path, const QString &why, const FormatJob &job
     host.setProblemLogged();
 }
 
-void noteEmptySheets(const QString &path, const CalcFormatter::Outcome &outcome, BackendHost &host)
+// A document with nothing formatted (every A1 it was to start from is empty) is no
+// success: the run must not end as if it had been formatted.
+QString nothingFormatted(const QList<int> &emptySheets)
 {
-    for (const int sheet : outcome.emptySheets)
-        host.notice(QStringLiteral("%1: nothing formatted, cell A1 of sheet %2 is empty").arg(path).arg(sheet + 1));
+    if (emptySheets.size() == 1)
+        return QStringLiteral("nothing to format: cell A1 of sheet %1 is empty").arg(emptySheets.first() + 1);
+    return QStringLiteral("nothing to format: cell A1 of every sheet is empty");
 }
 
-// Runs the formatter's pass; false when the document failed (then logged).
-bool formatCaught(CalcOffice &office, const QString &path, const CalcFormatter::Pass &pass, const FormatJob &job,
+// Runs the formatter's pass; a failed document is logged.
+void formatCaught(CalcOffice &office, const QString &path, const CalcFormatter::Pass &pass, const FormatJob &job,
                   BackendHost &host)
 {
     try {
         const CalcFormatter::Outcome outcome = CalcFormatter(job, host).formatSheets(office, path, pass);
         DocumentTimings::mark(DocumentTimings::Phase::Close);
-        noteEmptySheets(path, outcome, host);
-        return true;
+        if (outcome.abandoned)
+            return;
+        if (!outcome.stored) {
+            reportFailure(path, QStringLiteral("nothing formatted"), job, host, nothingFormatted(outcome.emptySheets));
+            return;
+        }
+        for (const int sheet : outcome.emptySheets)
+            host.notice(QStringLiteral("%1: nothing formatted, cell A1 of sheet %2 is empty").arg(path).arg(sheet + 1));
     } catch (const CalcRefusal &e) {
         reportFailure(path, e.message(), job, host, TextLimits::clip(e.message()));
     } catch (const std::exception &e) {
@@ -47,7 +56,6 @@ bool formatCaught(CalcOffice &office, const QString &path, const CalcFormatter::
     } catch (...) {
         reportFailure(path, QStringLiteral("unknown failure"), job, host);
     }
-    return false;
 }
 
 } // namespace
@@ -71,11 +79,12 @@ void FormatAllSheetsCalc(CalcOffice &office, const QString &path, int position, 
         results.SheetNames = names;
         host.setSheetNumberItems(results.SheetCount);
     };
+    // Pause and Stop are seen between the sheets; the progress counts the document
+    // once, when it is done.
     pass.sheetDone = [&](int) {
-        host.reportProgress(position, count, ProgressWording::Calc);
         host.processEvents();
         return !host.runEnding();
     };
-    if (!formatCaught(office, path, pass, job, host))
-        host.reportProgress(position, count, ProgressWording::Calc);
+    formatCaught(office, path, pass, job, host);
+    host.reportProgress(position, count, ProgressWording::Calc);
 }

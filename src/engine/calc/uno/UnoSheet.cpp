@@ -195,6 +195,26 @@ std::unique_ptr<CalcColumn> UnoSheet::column(int index)
     });
 }
 
+QSet<int> UnoSheet::hiddenColumns(const CalcRangeAddress &range)
+{
+    return guarded("reading hidden columns", [&] {
+        // One query for the whole range, whatever its size: the shown cells come back
+        // as rectangles, and a column is shown where any of them covers it.
+        const uno::Sequence<table::CellRangeAddress> shown =
+            uno::Reference<sheet::XCellRangesQuery>(rangeAt(range), uno::UNO_QUERY_THROW)
+                ->queryVisibleCells()
+                ->getRangeAddresses();
+        QSet<int> hidden;
+        for (int column = range.startColumn; column <= range.endColumn; ++column)
+            hidden.insert(column);
+        for (const table::CellRangeAddress &a : shown) {
+            for (sal_Int32 column = a.StartColumn; column <= a.EndColumn; ++column)
+                hidden.remove(column);
+        }
+        return hidden;
+    });
+}
+
 void UnoSheet::setOptimalWidths(int firstColumn, int count)
 {
     guarded("fitting column widths", [&] {

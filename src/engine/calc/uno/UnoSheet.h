@@ -24,6 +24,7 @@ public:
     void setPropertiesOnRanges(const QVector<CalcRangeAddress> &ranges,
                                const CalcCellProperties &properties) override;
     std::unique_ptr<CalcColumn> column(int index) override;
+    QSet<int> hiddenColumns(const CalcRangeAddress &range) override;
     void setOptimalWidths(int firstColumn, int count) override;
     void setColumnWidths(int firstColumn, const QVector<int> &widths) override;
     QVector<int> columnWidths(int firstColumn, int count) override;

@@ -1,0 +1,25 @@
+#include "ProcessPresence.h"
+
+#include <windows.h>
+
+namespace ProcessPresence {
+
+qint64 currentProcessId()
+{
+    return qint64(::GetCurrentProcessId());
+}
+
+bool exists(qint64 pid)
+{
+    if (pid <= 0)
+        return false;
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid));
+    if (!process)
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    const bool running = ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    ::CloseHandle(process);
+    return running;
+}
+
+} // namespace ProcessPresence
