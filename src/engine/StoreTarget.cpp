@@ -42,8 +42,13 @@ std::optional<QString> moveToTrash(const QString &path, QString *error)
     if (!existing.exists() && !existing.isSymLink())
         return std::nullopt;
     // Qt makes the home trash only inside an existing data folder; without one (a new
-    // account) it files the document under the working folder instead.
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    // account, or a data folder that cannot be made) it files the document under the
+    // working folder instead.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!QDir().mkpath(data) || !QFileInfo(data).isDir()) {
+        *error = QStringLiteral("%1 exists and cannot be moved to the trash (no data folder %2)").arg(path, data);
+        return std::nullopt;
+    }
     QString trashed;
     if (!QFile::moveToTrash(path, &trashed)) {
         *error = QStringLiteral("%1 exists and cannot be moved to the trash").arg(path);
@@ -51,8 +56,7 @@ std::optional<QString> moveToTrash(const QString &path, QString *error)
     }
     if (QDir::isRelativePath(trashed)) {
         // Not a trash at all: put the file back where it was and refuse the store.
-        const QString misplaced = QFileInfo(trashed).absoluteFilePath();
-        QFile::rename(misplaced, path);
+        TrashRecord::restore(QFileInfo(trashed).absoluteFilePath(), path);
         *error = QStringLiteral("%1 exists and cannot be moved to the trash").arg(path);
         return std::nullopt;
     }
