@@ -2,6 +2,7 @@
 #include "ApplicationWindows.h"
 #include "AutomationDetectionPort.h"
 #include "BatchRunner.h"
+#include "DisplayCheck.h"
 #include "MessageTable.h"
 #include "OfficeServices.h"
 #include "Ports.h"
@@ -54,7 +55,7 @@ void provideRuntimeFolder()
 bool wantsBatch(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--batch") == 0)
+        if (std::strcmp(argv[i], "--batch") == 0 || std::strncmp(argv[i], "--batch=", 8) == 0)
             return true;
     }
     return false;
@@ -91,6 +92,10 @@ int runBatch(int argc, char *argv[])
 
 int runWindow(int argc, char *argv[])
 {
+    if (const std::optional<QString> missing = DisplayCheck::missingDisplay()) {
+        std::fprintf(stderr, "Tablevane: %s\n", qPrintable(*missing));
+        return BatchRunner::NothingStarted;
+    }
     QApplication app(argc, argv);
     AppIcon::identifyApplication();
     auto *splash = new TfrmSplash;

@@ -37,3 +37,9 @@ target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WorkChoiceGroup.cpp
 )
+# Platform checks, one file per platform.
+if(WIN32)
+    target_sources(tablevane_app PRIVATE ${CMAKE_CURRENT_LIST_DIR}/platform/DisplayCheckWindows.cpp)
+else()
+    target_sources(tablevane_app PRIVATE ${CMAKE_CURRENT_LIST_DIR}/platform/DisplayCheckUnix.cpp)
+endif()

@@ -42,8 +42,23 @@ QString BatchRunner::usage()
                           "  --timings  after each document, a line of where its time went (ms)");
 }
 
-std::optional<BatchRunner::Options> BatchRunner::parseArguments(const QStringList &arguments, QString *error)
+// "--option=value" as the two words "--option value".
+QStringList BatchRunner::splitAssignments(const QStringList &arguments)
 {
+    QStringList words;
+    for (const QString &argument : arguments) {
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        if (argument.startsWith(QStringLiteral("--")) && equals > 2)
+            words << argument.left(equals) << argument.mid(equals + 1);
+        else
+            words << argument;
+    }
+    return words;
+}
+
+std::optional<BatchRunner::Options> BatchRunner::parseArguments(const QStringList &givenArguments, QString *error)
+{
+    const QStringList arguments = splitAssignments(givenArguments);
     Options options;
     bool batch = false;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -135,13 +150,16 @@ bool BatchRunner::prepare(const Options &options)
     // Without a window nobody could confirm choices the file did not hold, and the
     // fallbacks may store every document in place.
     if (!notes.clean())
-        return refuse(notes.warning(ProgramSettingsFile::path(AppPaths::AppDataFolder()),
-                                    m_preferences.settingsSummary()));
+        return refuse(notes.refusal(ProgramSettingsFile::path(AppPaths::AppDataFolder())));
     if (m_preferences.office() < 0)
         return refuse(m_messages.text(40));
     if (!m_backends.forOffice(m_preferences.office()))
         return refuse(QStringLiteral("the office chosen in the preferences cannot be used on this system"));
     if (!options.setFile.isEmpty()) {
+        if (const std::optional<QString> pattern = FormatSetFile::missingPatternFile(options.setFile)) {
+            return refuse(m_messages.text(38) + QLatin1Char(' ') + *pattern + QLatin1Char(' ')
+                          + m_messages.text(39).trimmed());
+        }
         QString refusal;
         if (!FormatSetFile::LoadFormatSet(QFileInfo(options.setFile).absoluteFilePath(), m_formatSet, *m_queries,
                                           &refusal))

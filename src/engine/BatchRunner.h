@@ -45,8 +45,9 @@ public:
     ~BatchRunner() override;
 
     // The arguments after the program name; nothing (and an explanation) when they
-    // are not "--batch PATH [--set FILE.tvx] [--timings]".
+    // are not "--batch PATH [--set FILE.tvx] [--timings]" ("--batch=PATH" too).
     static std::optional<Options> parseArguments(const QStringList &arguments, QString *error);
+    static QStringList splitAssignments(const QStringList &arguments);
     static QString usage();
 
     int run(const Options &options);

@@ -46,6 +46,16 @@ QString escapedName(const QByteArray &bytes)
     return name;
 }
 
+// A regular file or a link to one; also a link that leads nowhere (or in a loop): it
+// fails as a document, with its reason, rather than vanishing from the run unseen.
+bool listable(int dirFd, const char *name)
+{
+    struct stat st;
+    if (::fstatat(dirFd, name, &st, 0) == 0)
+        return S_ISREG(st.st_mode);
+    return ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
+}
+
 // Regular files (or links to them) of the folder, by their raw names: a name that the
 // system's encoding cannot decode would otherwise come back as another name, which no
 // office could open, and the document would vanish from the run unseen.
@@ -59,8 +69,7 @@ QList<Entry> regularFiles(const QString &folder)
         const QByteArray raw(entry->d_name);
         if (raw == "." || raw == "..")
             continue;
-        struct stat st;
-        if (::fstatat(::dirfd(dir), entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+        if (!listable(::dirfd(dir), entry->d_name))
             continue;
         const QString decoded = QFile::decodeName(raw);
         if (QFile::encodeName(decoded) == raw)

@@ -22,6 +22,9 @@ public:
     // stores once, reporting progress after each sheet. False when this back-end does
     // not offer it; the run then queries the sheets and formats them one by one.
     virtual bool formatAllSheets(const QString &, int, int, const FormatJob &, BackendHost &) { return false; }
+    // Where the result of a document would be stored, for the checks a run makes before
+    // it starts; nothing when this back-end cannot tell before it has the document.
+    virtual std::optional<QString> targetPath(const QString &, const FormatJob &) const { return std::nullopt; }
     // Sets SheetCount and SheetNames and refills the pattern sheet list.
     virtual void readSheetNames(const QString &path, BackendHost &host) = 0;
     // Reads the widths of the pattern sheet's first-row columns into PatternWidths.

@@ -2,12 +2,14 @@
 
 #include "AppPaths.h"
 #include "BackendHost.h"
+#include "DocumentStore.h"
 #include "DocumentTimings.h"
 #include "FormatJob.h"
 #include "NoticeTable.h"
 #include "OfficeBackend.h"
 #include "RunHost.h"
 #include "RunLog.h"
+#include "RunTargets.h"
 #include "TWorkThread.h"
 
 #include <QCoreApplication>
@@ -80,7 +82,22 @@ void RunController::StartRun()
         m_state.Files = QStringList{QString(), AppPaths::fileNamePart(path)};
         m_state.Undecodable.clear();
     }
+    // A run killed earlier in this folder may have left its private store folders and
+    // lock files; they would keep its documents locked.
+    DocumentStore::removeLeftovers(m_state.WorkFolder);
+    findCollisions();
     PauseOrResume();
+}
+
+void RunController::findCollisions()
+{
+    m_collisions.clear();
+    const OfficeBackend *backend = m_host.backend(m_host.officeChoice());
+    if (!backend || m_state.Count < 2)
+        return;
+    const FormatJob job = m_host.formatJob();
+    m_collisions = RunTargets::collisions(m_state.WorkFolder, m_state.Files.mid(0, m_state.Count + 1),
+                                          [&](const QString &path) { return backend->targetPath(path, job); });
 }
 
 void RunController::PauseOrResume()
@@ -194,6 +211,8 @@ void RunController::RunStep(TWorkThread *caller)
     DocumentTimings::beginDocument(path);
     if (m_state.Undecodable.contains(m_state.Position))
         failDocument(path, m_host.officeChoice(), QStringLiteral("its name is not valid in the system's encoding"));
+    else if (m_collisions.contains(m_state.Position))
+        failDocument(path, m_host.officeChoice(), m_collisions.value(m_state.Position));
     else if (m_host.applyForAll())
         runAllSheets(path);
     else

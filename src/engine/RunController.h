@@ -5,6 +5,7 @@
 #include "RunLogFile.h"
 #include "RunState.h"
 
+#include <QHash>
 #include <QObject>
 
 #include <memory>
@@ -68,6 +69,8 @@ signals:
 
 private:
     void RunStep(TWorkThread *caller);
+    // Documents whose results would land on one file: the later ones fail.
+    void findCollisions();
     void runAllSheets(const QString &path);
     void runOneSheet(const QString &path);
     // A document the step cannot hand to the back-end (no sheet number, a name no
@@ -86,6 +89,7 @@ private:
     // may be blocked in a step that is still on the call stack.
     std::unique_ptr<TWorkThread> m_worker;
     std::vector<std::unique_ptr<TWorkThread>> m_retired;
+    QHash<int, QString> m_collisions;   // position -> reason, found at Start
     bool m_stepRunning = false;
     bool m_shuttingDown = false;
     bool m_logFailureShown = false;

@@ -20,6 +20,7 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/RunHost.h
     ${CMAKE_CURRENT_LIST_DIR}/RunLog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunLogFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RunTargets.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunState.h
     ${CMAKE_CURRENT_LIST_DIR}/StoreFailure.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StoreTarget.cpp

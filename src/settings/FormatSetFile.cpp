@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <limits>
 #include <array>
 
 namespace {
@@ -35,6 +36,51 @@ enum Message {
     PatternMissingFirst = 38,   // M3
     PatternMissingSecond = 39,
 };
+
+// The keys whose values must lie in a range. A value outside it refuses the file rather
+// than quietly turning into its default: a colour of -5 would colour every other row
+// black, an orientation of 99 would leave every page as it is.
+struct BoundedKey
+{
+    const QString &section;
+    QString key;
+    qint64 minimum;
+    qint64 maximum;
+};
+
+const std::array<BoundedKey, 4> kBoundedKeys = {{
+    {kOrientation, QStringLiteral("Orientation"), -1, 2},
+    {kFont, QStringLiteral("Color"), 0, 0xFFFFFF},
+    {kInterLeave, QStringLiteral("Type"), -1, 3},
+    {kInterLeave, QStringLiteral("Color"), 0, 0xFFFFFF},
+}};
+
+// What the file holds that no window could have written, one reason each.
+QStringList invalidValues(const IniFile &ini)
+{
+    QStringList problems;
+    auto refuse = [&](const QString &key, const QString &text) {
+        problems.append(NoticeTable::text(Notice::PreferencesBadValue).arg(key, TextLimits::clip(text)));
+    };
+    for (const BoundedKey &bounded : kBoundedKeys) {
+        const QString text = ini.readString(bounded.section, bounded.key, QString()).trimmed();
+        if (text.isEmpty())
+            continue;   // a missing key takes its default
+        // Read as the loader reads it (decimal or hex): a number reads the same
+        // whatever the default.
+        const int low = ini.readInteger(bounded.section, bounded.key, std::numeric_limits<int>::min());
+        const int high = ini.readInteger(bounded.section, bounded.key, std::numeric_limits<int>::max());
+        if (low != high || low < bounded.minimum || low > bounded.maximum)
+            refuse(bounded.key, text);
+    }
+    // A size that is no number fails every document of a run.
+    const QString size = ini.readString(kFont, QStringLiteral("Size"), QString()).trimmed();
+    bool number = false;
+    size.toInt(&number);
+    if (!size.isEmpty() && !number)
+        refuse(QStringLiteral("Size"), size);
+    return problems;
+}
 
 const QString kLineBreak = QStringLiteral("\n");
 const QString kBlankLine = QStringLiteral("\n\n");
@@ -232,8 +278,21 @@ bool LoadFormatSet(const QString &path, FormatSetModel &model, SetLoadHost &host
                                         [&](const QString &section) { return ini.hasSection(section); });
     if (!recognised)
         return refuse(NoticeTable::text(Notice::SetFileNotASet));
+    if (const QStringList invalid = invalidValues(ini); !invalid.isEmpty())
+        return refuse(invalid.join(QStringLiteral("; ")));
     LoadFormatSet(ini, model, host);
     return true;
+}
+
+std::optional<QString> missingPatternFile(const QString &path)
+{
+    IniFile ini;
+    if (!ini.load(path) || !ini.readBool(kWidth, QStringLiteral("ByPattern"), false))
+        return std::nullopt;
+    const QString patternFile = ini.readString(kWidth, QStringLiteral("Pattern file"), QString());
+    if (QFileInfo(patternFile).isFile())
+        return std::nullopt;
+    return patternFile;
 }
 
 void LoadFormatSet(const IniFile &ini, FormatSetModel &model, SetLoadHost &host)

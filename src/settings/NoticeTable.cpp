@@ -30,6 +30,8 @@ constexpr const char16_t *kEnglish[] = {
     u"The help file %1 cannot be read.",
     u"Formats whole folders of spreadsheet documents (xls, ods, xlsx) in one run.",
     u"Close",
+    u"The preferences file %1 cannot be used as it stands: %2. Nothing was formatted. "
+    u"Choose in Settings > Preferences, or correct the file, and run again.",
 };
 
 constexpr int kCount = int(std::size(kEnglish));

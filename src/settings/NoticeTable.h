@@ -32,6 +32,7 @@ enum class Notice {
     HelpFileUnreadable,      // 9021 %1 file
     AboutPurpose,            // 9022
     LogWindowClose,          // 9023
+    PreferencesRefused,      // 9024 %1 file, %2 problems
 };
 
 namespace NoticeTable {

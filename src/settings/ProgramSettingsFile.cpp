@@ -107,6 +107,11 @@ QString PreferencesReadNotes::warning(const QString &file, const QString &choice
              choicesTaken.isEmpty() ? NoticeTable::text(Notice::PreferencesNoOffice) : choicesTaken);
 }
 
+QString PreferencesReadNotes::refusal(const QString &file) const
+{
+    return NoticeTable::text(Notice::PreferencesRefused).arg(TextLimits::clip(file), problems.join(QStringLiteral("; ")));
+}
+
 namespace ProgramSettingsFile {
 
 QString path(const QString &appDataFolder)

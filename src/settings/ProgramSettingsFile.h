@@ -32,6 +32,8 @@ struct PreferencesReadNotes
     bool clean() const { return problems.isEmpty(); }
     // One message naming the file, what was wrong and the choices taken instead.
     QString warning(const QString &file, const QString &choicesTaken) const;
+    // The same for a run that stops on it: nothing is taken instead.
+    QString refusal(const QString &file) const;
 };
 
 // The preferences file Tablevane.ini in the program's data folder.

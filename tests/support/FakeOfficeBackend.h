@@ -27,6 +27,10 @@ public:
 
     void formatDocument(const QString &path, int sheet, int position, int count, const FormatJob &job,
                         BackendHost &host) override;
+    std::optional<QString> targetPath(const QString &path, const FormatJob &) const override
+    {
+        return targetOf ? targetOf(path) : std::nullopt;
+    }
     void readSheetNames(const QString &path, BackendHost &host) override;
     void readPatternWidths(const QString &path, int sheet, BackendHost &host) override;
     std::optional<QString> viewSheetName(const QString &path, int sheet, BackendHost &host) override;
@@ -38,6 +42,7 @@ public:
     QSet<QString> emptyNames;        // file names whose sheets have nothing to format
     int sheetCount = 1;              // the sheets of every document, as the queries report them
     std::function<void()> duringCall;   // runs inside each formatting call
+    std::function<std::optional<QString>(const QString &path)> targetOf;   // where results go
 
 private:
     ProgressWording m_wording;

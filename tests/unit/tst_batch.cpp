@@ -101,6 +101,10 @@ void TestBatch::arguments()
     const auto timed = BatchRunner::parseArguments(
         {QStringLiteral("--batch"), QStringLiteral("docs"), QStringLiteral("--timings")}, &error);
     QVERIFY(timed && timed->timings);
+    const auto joined = BatchRunner::parseArguments({QStringLiteral("--batch=my docs"), QStringLiteral("--set=a=b.tvx")}, &error);
+    QVERIFY(joined);
+    QCOMPARE(joined->path, QStringLiteral("my docs"));
+    QCOMPARE(joined->setFile, QStringLiteral("a=b.tvx"));
 }
 
 void TestBatch::freshMachineRunsFolderWithCalcDefaults()
@@ -164,11 +168,13 @@ void TestBatch::setFileMessagesGoToStandardError()
     makeDocuments({QStringLiteral("a.xls")});
     const QString set = m_documents->filePath(QStringLiteral("set.tvx"));
     writeFile(set, "[Width of columns]\r\nAuto=0\r\nbyPattern=1\r\nPattern file=/nowhere/pattern.xls\r\n");
-    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path(), QStringLiteral("--set"), set}), int(BatchRunner::AllDone));
+    // Without its pattern the run would format with widths nobody chose: it does not start.
+    QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path(), QStringLiteral("--set"), set}),
+             int(BatchRunner::NothingStarted));
+    QVERIFY(m_calc->calls.isEmpty());
     QVERIFY2(m_err.contains(QStringLiteral("/nowhere/pattern.xls")), qPrintable(m_err));
     QVERIFY(m_err.contains(QStringLiteral("but this file not found.")));
     QVERIFY(!m_out.contains(QStringLiteral("/nowhere/pattern.xls")));
-    QCOMPARE(m_calc->jobs.constFirst().set.WidthByPattern, false);
 }
 
 void TestBatch::setFileChoicesReachTheBackend()
@@ -244,10 +250,10 @@ void TestBatch::unusablePreferencesRefuseTheRun()
     QCOMPARE(runBatch({QStringLiteral("--batch"), m_documents->path()}), int(BatchRunner::NothingStarted));
     QVERIFY(m_calc->calls.isEmpty());
     const bool readable = !why.startsWith(QStringLiteral("The installed office"));
-    QVERIFY2(m_err.contains(QStringLiteral("The preferences file ") + ini + QStringLiteral(" could not be used")) == readable,
+    QVERIFY2(m_err.contains(QStringLiteral("The preferences file ") + ini + QStringLiteral(" cannot be used")) == readable,
              qPrintable(m_err));
     QVERIFY2(m_err.contains(why), qPrintable(m_err));
-    QVERIFY(m_err.contains(QStringLiteral("Tablevane uses instead: OpenOffice.org Calc + ")) == readable);
+    QVERIFY(!m_err.contains(QStringLiteral("uses instead")));   // the run stops: nothing is taken instead
     QVERIFY2(m_err.size() < 1000, qPrintable(m_err));   // long values are cut
     if (!content.isNull()) {
         QFile file(ini);

@@ -26,6 +26,7 @@ private slots:
     void listsOnlyExactExtension();
     void folderRunWithFailingSecondDocument_data();
     void folderRunWithFailingSecondDocument();
+    void collidingResultsFailTheLaterDocument();
     void logLeftAloneWhenLoggingIsOff();
     void startDuringRunPausesUntilStartAgain();
     void stopWhilePausedStartsOverNextTime();
@@ -114,6 +115,8 @@ void TestRun::listsOnlyExactExtension()
                 QStringLiteral("d.xls.bak"), QStringLiteral("\u00e4.xls"), QStringLiteral("a.xls"),
                 QStringLiteral(".hidden.xls"), QStringLiteral("a1.xls")});
     QVERIFY(QDir(m_documents->path()).mkdir(QStringLiteral("sub.xls")));
+    // A link that leads nowhere is listed: it fails as a document, with its reason.
+    QVERIFY(QFile::link(m_documents->filePath(QStringLiteral("gone.xls")), m_documents->filePath(QStringLiteral("z.xls"))));
     // A name in Latin-1, which UTF-8 cannot decode.
     const int fd = ::open((QFile::encodeName(m_documents->path()) + "/caf\xe9.xls").constData(), O_CREAT | O_WRONLY, 0644);
     QVERIFY(fd >= 0);
@@ -123,7 +126,7 @@ void TestRun::listsOnlyExactExtension()
     // Case-insensitive by upper-case form: "." < digits < letters < "\" < "_" < A-umlaut.
     const QStringList expected{QStringLiteral(".hidden.xls"), QStringLiteral("a.xls"), QStringLiteral("a1.xls"),
                                QStringLiteral("b.XLS"), QStringLiteral("C.xls"), QStringLiteral("caf\\xE9.xls"),
-                               QStringLiteral("_u.xls"), QStringLiteral("\u00e4.xls")};
+                               QStringLiteral("z.xls"), QStringLiteral("_u.xls"), QStringLiteral("\u00e4.xls")};
     QCOMPARE(state.Files.mid(1), expected);
     QCOMPARE(state.Undecodable, QSet<int>{6});
     // Qt could not remove it with the folder.
@@ -185,6 +188,31 @@ void TestRun::folderRunWithFailingSecondDocument()
     QVERIFY(!host.run->runInProgress());
     QVERIFY(!host.run->state().ProblemLogged);
     QCOMPARE(host.settingsSaved, 1);
+}
+
+// a.XLS and a.xls both stored as .ods would have the second result send the first to
+// the trash: the later document fails before any office sees it. Leftovers of a killed
+// run in the folder are cleared at Start.
+void TestRun::collidingResultsFailTheLaterDocument()
+{
+    makeFolder({QStringLiteral("a.xls"), QStringLiteral("a.XLS"), QStringLiteral("b.xls")});
+    QVERIFY(QDir(m_documents->path()).mkdir(QStringLiteral(".~tablevane-2147483646-ab12")));
+    FakeOfficeBackend backend(ProgressWording::Calc);
+    backend.targetOf = [](const QString &path) { return path.left(path.lastIndexOf(QLatin1Char('.'))) + ".ods"; };
+    RecordingRunHost host;
+    host.backends.calc = &backend;
+    chooseFolder(host);
+    host.run->StartRun();
+    QTRY_VERIFY(completed(host));
+    QCOMPARE(backend.calls.size(), 2);
+    QCOMPARE(backend.calls.at(0).path, m_documents->filePath(QStringLiteral("a.XLS")));
+    QCOMPARE(backend.calls.at(1).path, m_documents->filePath(QStringLiteral("b.xls")));
+    const QString log = readLog();
+    QVERIFY2(log.startsWith(m_documents->filePath(QStringLiteral("a.xls")) + QStringLiteral(" can`t process document: its result ")),
+             qPrintable(log));
+    QVERIFY(log.contains(QStringLiteral("would replace the result of a.XLS")));
+    QCOMPARE(host.progress, 3);
+    QVERIFY(!QFileInfo::exists(m_documents->filePath(QStringLiteral(".~tablevane-2147483646-ab12"))));
 }
 
 void TestRun::logLeftAloneWhenLoggingIsOff()

@@ -305,7 +305,7 @@ private slots:
                                 "[ORIENTATION]\r\n  orientation = 1 \r\n"
                                 "[font]\r\nNAME=0x2\r\nsize=\"12\"\r\nColor=0x0000FF\r\nbold=yes\r\nItalic=2\r\n"
                                 "FontAsIs=99999999999\r\n"
-                                "[Interleave]\r\ntype=9\r\ncolor=-5\r\n"
+                                "[Interleave]\r\ntype=2\r\ncolor=0x00FF00\r\n"
                                 "[width of columns]\r\nauto=1\r\nBYPATTERN=0\r\n"
                                 "[additional]\r\nfname=1\r\nwordwrap=1\r\nlog=0\r\nForeign=1\r\n"
                                 "[applyto]\r\nsheetnumber=7\r\n"
@@ -321,8 +321,8 @@ private slots:
         QCOMPARE(set.Bold, false);        // not a number
         QCOMPARE(set.Italic, true);
         QCOMPARE(set.FontAsIs, false);    // overflow
-        QCOMPARE(set.InterLeave, 0);      // outside the list
-        QCOMPARE(set.InterLeaveColor, 0u); // not a colour
+        QCOMPARE(set.InterLeave, 2);
+        QCOMPARE(set.InterLeaveColor, 0xFF00u);
         QCOMPARE(set.FName, true);
         QCOMPARE(set.WordWrap, true);
         QCOMPARE(set.Log, false);
@@ -511,11 +511,51 @@ private slots:
         TestHost host(model);
         QElapsedTimer timer;
         timer.start();
-        FormatSetFile::LoadFormatSet(path("large.tvx"), model, host);
+        QString refusal;
+        QVERIFY(!FormatSetFile::LoadFormatSet(path("large.tvx"), model, host, &refusal));
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
+        QVERIFY2(refusal.contains(QStringLiteral("its \"Color\" value \"0x1000000\" is not valid")), qPrintable(refusal));
+
+        // The same without the colour that no window could have written.
+        text.replace("Color=0x1000000", "Color=0x10");
+        writeFile(path("large.tvx"), text);
+        timer.restart();
+        QVERIFY(FormatSetFile::LoadFormatSet(path("large.tvx"), model, host));
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
         QCOMPARE(model.set().FontName, model.fontList().at(158));   // overflowing position
-        QCOMPARE(model.set().FontColor, 0xFFFFFFu);                  // not a colour
         QCOMPARE(model.set().LeftColumn, QString("A"));              // later [Range] ignored
+    }
+
+    // A value no window could have written refuses the whole file: taken as its default
+    // it would format with a choice nobody made (black rows for a colour of -5).
+    void outOfRangeValuesRefuseTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("interleave colour") << QByteArray("[InterLeave]\r\nType=1\r\nColor=-5\r\n") << "\"Color\" value \"-5\"";
+        QTest::newRow("interleave choice") << QByteArray("[InterLeave]\r\nType=9\r\n") << "\"Type\" value \"9\"";
+        QTest::newRow("orientation") << QByteArray("[Orientation]\r\nOrientation=99\r\n") << "\"Orientation\" value \"99\"";
+        QTest::newRow("font colour") << QByteArray("[Font]\r\nColor=16777216\r\n") << "\"Color\" value \"16777216\"";
+        QTest::newRow("font size") << QByteArray("[Font]\r\nSize=12pt\r\n") << "\"Size\" value \"12pt\"";
+        QTest::newRow("not a number") << QByteArray("[Orientation]\r\nOrientation=landscape\r\n") << "\"landscape\"";
+    }
+
+    void outOfRangeValuesRefuseTheFile()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, named);
+        FormatSetModel model;
+        model.FillFontList(manyFamilies());
+        model.update([](FormatSet &set) { set.InterLeave = 2; set.Orientation = 1; });
+        const FormatSet before = model.set();
+        TestHost host(model);
+        writeFile(path("bad.tvx"), text);
+        QString refusal;
+        QVERIFY(!FormatSetFile::LoadFormatSet(path("bad.tvx"), model, host, &refusal));
+        QVERIFY2(refusal.contains(named), qPrintable(refusal));
+        QCOMPARE(model.set().InterLeave, before.InterLeave);
+        QCOMPARE(model.set().Orientation, before.Orientation);
+        QCOMPARE(model.set().InterLeaveColor, before.InterLeaveColor);
     }
 };
 

@@ -1,6 +1,9 @@
 #include "CalcBackend.h"
 
+#include "CalcError.h"
 #include "CalcQueries.h"
+#include "CalcStorePlan.h"
+#include "FormatJob.h"
 #include "FormatDocumentCalc.h"
 
 CalcBackend::CalcBackend(CalcOffice &office)
@@ -19,6 +22,15 @@ bool CalcBackend::formatAllSheets(const QString &path, int position, int count, 
 {
     FormatAllSheetsCalc(m_office, path, position, count, job, host);
     return true;
+}
+
+std::optional<QString> CalcBackend::targetPath(const QString &path, const FormatJob &job) const
+{
+    try {
+        return CalcStorePlan::make(path, job.saveAs).targetPath;
+    } catch (const CalcError &) {
+        return std::nullopt;   // no usable save-as choice: every document fails at its store
+    }
 }
 
 void CalcBackend::readSheetNames(const QString &path, BackendHost &host)

@@ -16,6 +16,7 @@ public:
                         const FormatJob &job, BackendHost &host) override;
     bool formatAllSheets(const QString &path, int position, int count, const FormatJob &job,
                          BackendHost &host) override;
+    std::optional<QString> targetPath(const QString &path, const FormatJob &job) const override;
     void readSheetNames(const QString &path, BackendHost &host) override;
     // sheet is the 0-based sheet index.
     void readPatternWidths(const QString &path, int sheet, BackendHost &host) override;

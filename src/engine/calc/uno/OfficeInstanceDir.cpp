@@ -1,11 +1,14 @@
 #include "OfficeInstanceDir.h"
 
+#include "ProcessPresence.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <fcntl.h>
@@ -204,6 +207,7 @@ void OfficeInstanceDir::removeRecordedPipes()
 
 void OfficeInstanceDir::removeStale(const QString &base)
 {
+    removeOrphanedPipes();
     const QDir root(base);
     for (const QString &name : root.entryList({Prefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString dir = root.filePath(name);
@@ -220,6 +224,20 @@ void OfficeInstanceDir::removeStale(const QString &base)
         QDir(dir).removeRecursively();
         if (fd >= 0)
             ::close(fd);
+    }
+}
+
+void OfficeInstanceDir::removeOrphanedPipes()
+{
+    // Pipes are named after the program that started the office ("tablevane-<pid>-");
+    // one whose program has ended serves nobody. A killed program may not have
+    // recorded it, or its folder may be gone.
+    static const QRegularExpression ours(QStringLiteral("^OSL_PIPE_%1_tablevane-(\\d+)-").arg(::geteuid()));
+    const QDir temp(QStringLiteral("/tmp"));
+    for (const QString &name : temp.entryList({QStringLiteral("OSL_PIPE_*")}, QDir::System | QDir::Hidden)) {
+        const QRegularExpressionMatch match = ours.match(name);
+        if (match.hasMatch() && !ProcessPresence::exists(match.captured(1).toLongLong()))
+            removePipes({temp.filePath(name)});
     }
 }
 

@@ -39,8 +39,10 @@ public:
     // Removes the pipe files recorded (an office that was killed leaves them).
     void removeRecordedPipes();
 
-    // Removes the folders of instances whose program no longer runs.
+    // Removes the folders of instances whose program no longer runs, and their pipes.
     static void removeStale(const QString &base);
+    // Removes the office pipes of this user named after a program that has ended.
+    static void removeOrphanedPipes();
     static QString defaultBase();
     // For a user without a writable cache folder: <temp>/Tablevane-<uid> when it is the
     // user's private folder, else a fresh private folder beside it; empty when neither
