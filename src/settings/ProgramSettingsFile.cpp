@@ -66,6 +66,7 @@ void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesR
         prefs.setDocTable(ini.readBool(kSaveAs, QStringLiteral("Doc"), false));
 
     prefs.setSaveAs(ini.readInteger(kSaveAs, QStringLiteral("Save as"), -1));
+    const int storedSaveAs = prefs.saveAs();
     if (prefs.saveAs() < 0) {
         if (notes && prefs.office() >= 0)
             notes->problems.append(NoticeTable::text(Notice::PreferencesNoFormat)
@@ -74,10 +75,14 @@ void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesR
         selectFallbackSaveAs(prefs);
     }
 
-    // Choosing XLSX selects its save-as entry, replacing the stored one. An Excel older
-    // than 12 cannot open XLSX, so that choice falls back to XLS; Calc opens it.
+    // Choosing XLSX in the dialog selects its save-as entry; a file that holds its own
+    // entry keeps it: the user chose it after XLSX, and replacing it at the next start
+    // would store every workbook over itself instead of as the format chosen. An Excel
+    // older than 12 cannot open XLSX, so that choice falls back to XLS; Calc opens it.
     checkChoice(ini, kExtension, QStringLiteral("Extension"), -1, 2, notes);
     prefs.setExtension(readChoice(ini, kExtension, QStringLiteral("Extension"), 0, -1, 2));
+    if (storedSaveAs >= 0)
+        prefs.setSaveAs(storedSaveAs);
     if (prefs.extension() == kXlsx && prefs.office() != kCalc && prefs.detection().ExcelMajorVersion < 12) {
         if (notes)
             notes->problems.append(NoticeTable::text(Notice::PreferencesXlsxNeedsExcel));

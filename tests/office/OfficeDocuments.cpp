@@ -57,7 +57,8 @@ void fill(const uno::Reference<sheet::XSpreadsheet> &target, const Sheet &sheet)
 
 } // namespace
 
-void make(UnoOffice &office, const QString &path, const QList<Sheet> &sheets, const QString &filterName)
+void make(UnoOffice &office, const QString &path, const QList<Sheet> &sheets, const QString &filterName,
+          const QString &password)
 {
     const std::unique_ptr<CalcDesktop> desktop = office.createDesktop();
     const uno::Reference<frame::XDesktop2> unoDesktop = dynamic_cast<UnoDesktop &>(*desktop).desktop();
@@ -76,9 +77,12 @@ void make(UnoOffice &office, const QString &path, const QList<Sheet> &sheets, co
             }
             fill(uno::Reference<sheet::XSpreadsheet>(all->getByName(name), uno::UNO_QUERY_THROW), sheets.at(i));
         }
+        std::vector<std::pair<const char *, uno::Any>> arguments{
+            {"FilterName", uno::Any(UnoValues::toOUString(filterName))}};
+        if (!password.isEmpty())
+            arguments.push_back({"Password", uno::Any(UnoValues::toOUString(password))});
         uno::Reference<frame::XStorable>(component, uno::UNO_QUERY_THROW)
-            ->storeToURL(UnoValues::toOUString(CalcPaths::documentUrl(path)),
-                         UnoValues::propertyList({{"FilterName", uno::Any(UnoValues::toOUString(filterName))}}));
+            ->storeToURL(UnoValues::toOUString(CalcPaths::documentUrl(path)), UnoValues::propertyList(arguments));
         uno::Reference<util::XCloseable>(component, uno::UNO_QUERY_THROW)->close(true);
     });
 }

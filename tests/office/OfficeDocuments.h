@@ -22,8 +22,9 @@ struct Sheet
     QMap<int, int> rowHeights = {};
 };
 
-// Throws CalcError when the office fails.
-void make(UnoOffice &office, const QString &path, const QList<Sheet> &sheets, const QString &filterName);
+// Throws CalcError when the office fails. With a password the document is encrypted.
+void make(UnoOffice &office, const QString &path, const QList<Sheet> &sheets, const QString &filterName,
+          const QString &password = QString());
 
 // The heights (1/100 mm) of rows of a stored document's sheet.
 QList<int> rowHeights(UnoOffice &office, const QString &path, int sheet, int firstRow, int count);

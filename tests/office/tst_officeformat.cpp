@@ -529,9 +529,24 @@ void TestOfficeFormat::damagedXlsIsLeftByteIdenticalAndLogged()
     QCOMPARE(host.logLines.size(), 1);
     QCOMPARE(host.logLines.first().first, file);
     QCOMPARE(host.logLines.first().second,
-             QStringLiteral("can`t process document: the office cannot read it as a spreadsheet (it is damaged or "
-                            "of another kind)"));
+             QStringLiteral("can`t process document: the office cannot read it as a spreadsheet (it is damaged, "
+                            "or text under a spreadsheet's name)"));
     QCOMPARE(hashOf(file), before);
+
+    // A password-protected document fails with that reason, untouched.
+    for (const auto &[name, filter] : {std::pair{QStringLiteral("locked.ods"), QStringLiteral("calc8")},
+                                       std::pair{QStringLiteral("locked.xls"), QStringLiteral("MS Excel 97")}}) {
+        const QString locked = path(name);
+        OfficeDocuments::make(*m_office, locked, {OfficeDocuments::table(QStringLiteral("Data"), 3)}, filter,
+                              QStringLiteral("secret"));
+        const QByteArray lockedBefore = hashOf(locked);
+        RecordingBackendHost lockedHost;
+        format(locked, everyChoice(), lockedHost);
+        QCOMPARE(lockedHost.logLines.size(), 1);
+        QCOMPARE(lockedHost.logLines.first().second,
+                 QStringLiteral("can`t process document: the document is password-protected"));
+        QCOMPARE(hashOf(locked), lockedBefore);
+    }
 }
 
 void TestOfficeFormat::readOnlyAndOpenDocumentsAreNotStoredOver()

@@ -8,6 +8,17 @@
 #include "CalcOffice.h"
 #include "CalcPaths.h"
 
+namespace {
+
+// A damaged file is often read as plain text: one reason serves both.
+QString unreadable()
+{
+    return QStringLiteral("the office cannot read it as a spreadsheet (it is damaged, or text under a spreadsheet's "
+                          "name)");
+}
+
+} // namespace
+
 CalcSession::CalcSession(CalcOffice &office)
     : m_desktop(office.createDesktop())
 {
@@ -26,13 +37,12 @@ CalcDocument &CalcSession::open(const QString &path)
     closeDocument();
     m_document = m_desktop->loadComponentFromUrl(CalcPaths::documentUrl(path));
     if (!m_document)
-        throw CalcRefusal(QStringLiteral("the office cannot read it as a spreadsheet (it is damaged or of another kind)"));
+        throw CalcRefusal(unreadable());
     m_filterName = m_document->filterName();
     if (!CalcFilterFamily::fits(CalcPaths::extension(path), m_filterName)) {
         qCWarning(lcCalc).noquote() << "the office read" << path << "through the filter" << m_filterName;
         closeDocument();
-        throw CalcRefusal(QStringLiteral("the office reads it only as plain text, not as the spreadsheet its name "
-                                         "promises"));
+        throw CalcRefusal(unreadable());
     }
     return *m_document;
 }

@@ -2,7 +2,11 @@
 
 #include "CalcDesktop.h"
 
+#include "UnoLoadInteraction.h"
+
 #include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <rtl/ref.hxx>
 
 #include <memory>
 
@@ -19,6 +23,9 @@ public:
     css::uno::Reference<css::frame::XDesktop2> desktop() const { return m_desktop; }
 
 private:
+    // Loads hidden; nothing when the office gives no document.
+    css::uno::Reference<css::frame::XModel> load(const QString &url, const rtl::Reference<UnoLoadInteraction> &interaction);
+
     css::uno::Reference<css::frame::XDesktop2> m_desktop;
     std::shared_ptr<void> m_lease;
 };
