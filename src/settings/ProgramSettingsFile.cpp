@@ -42,23 +42,24 @@ void selectFallbackSaveAs(PreferencesModel &prefs)
 
 // Notes a stored choice that is missing, not a number or outside [minimum, maximum].
 void checkChoice(const IniFile &ini, const QString &section, const QString &key, int minimum, int maximum,
-                 PreferencesReadNotes *notes)
+                 Notice none, Notice invalid, PreferencesReadNotes *notes)
 {
     if (!notes)
         return;
     if (!ini.contains(section, key)) {
-        notes->problems.append(NoticeTable::text(Notice::PreferencesNoChoice).arg(key));
+        notes->problems.append({none, {}});
         return;
     }
     const QString text = ini.readString(section, key, QString());
     const std::optional<int> value = IniFile::parseInteger(text);
     if (!value || *value < minimum || *value > maximum)
-        notes->problems.append(NoticeTable::text(Notice::PreferencesBadValue).arg(key, TextLimits::clip(text)));
+        notes->problems.append({invalid, {TextLimits::clip(text)}});
 }
 
 void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesReadNotes *notes)
 {
-    checkChoice(ini, kOffice, QStringLiteral("Office"), -1, 1, notes);
+    checkChoice(ini, kOffice, QStringLiteral("Office"), -1, 1, Notice::PreferencesNoOfficeChoice,
+                Notice::PreferencesBadOfficeChoice, notes);
     prefs.setOffice(readChoice(ini, kOffice, QStringLiteral("Office"), -1, -1, 1));
     if (prefs.office() == kCalc)
         prefs.setDocTableEnabled(false);
@@ -68,19 +69,21 @@ void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesR
     prefs.setSaveAs(ini.readInteger(kSaveAs, QStringLiteral("Save as"), -1));
     if (prefs.saveAs() < 0) {
         if (notes && prefs.office() >= 0)
-            notes->problems.append(NoticeTable::text(Notice::PreferencesNoFormat)
-                                       .arg(TextLimits::clip(ini.readString(kSaveAs, QStringLiteral("Save as"), QString())),
-                                            prefs.officeItems().at(prefs.office())));
+            notes->problems.append(
+                {Notice::PreferencesNoFormat,
+                 {TextLimits::clip(ini.readString(kSaveAs, QStringLiteral("Save as"), QString())),
+                  prefs.officeItems().at(prefs.office())}});
         selectFallbackSaveAs(prefs);
     }
 
     // Choosing XLSX selects its save-as entry, replacing the stored one. An Excel older
     // than 12 cannot open XLSX, so that choice falls back to XLS; Calc opens it.
-    checkChoice(ini, kExtension, QStringLiteral("Extension"), -1, 2, notes);
+    checkChoice(ini, kExtension, QStringLiteral("Extension"), -1, 2, Notice::PreferencesNoKindChoice,
+                Notice::PreferencesBadKindChoice, notes);
     prefs.setExtension(readChoice(ini, kExtension, QStringLiteral("Extension"), 0, -1, 2));
     if (prefs.extension() == kXlsx && prefs.office() != kCalc && prefs.detection().ExcelMajorVersion < 12) {
         if (notes)
-            notes->problems.append(NoticeTable::text(Notice::PreferencesXlsxNeedsExcel));
+            notes->problems.append({Notice::PreferencesXlsxNeedsExcel, {}});
         prefs.setExtension(0);
         selectFallbackSaveAs(prefs);
     }
@@ -102,9 +105,12 @@ void readTextOutput(const IniFile &ini, PreferencesModel &prefs)
 
 QString PreferencesReadNotes::warning(const QString &file, const QString &choicesTaken) const
 {
-    return NoticeTable::text(Notice::PreferencesUnusable)
-        .arg(TextLimits::clip(file), problems.join(QStringLiteral("; ")),
-             choicesTaken.isEmpty() ? NoticeTable::text(Notice::PreferencesNoOffice) : choicesTaken);
+    QStringList reasons;
+    for (const PreferencesProblem &problem : problems)
+        reasons.append(NoticeTable::text(problem.notice, problem.arguments));
+    return NoticeTable::text(Notice::PreferencesUnusable,
+                             {TextLimits::clip(file), reasons.join(QStringLiteral("; ")),
+                              choicesTaken.isEmpty() ? NoticeTable::text(Notice::PreferencesNoOffice) : choicesTaken});
 }
 
 namespace ProgramSettingsFile {
@@ -131,7 +137,7 @@ std::optional<ProgramWindowState> LoadProgramSettings(const QString &appDataFold
         notes->fileExists = exists;
     if (exists && !readable) {
         if (notes)
-            notes->problems.append(NoticeTable::text(Notice::PreferencesUnreadable));
+            notes->problems.append({Notice::PreferencesUnreadable, {}});
         return LoadProgramSettings(ini, prefs, nullptr);
     }
     return LoadProgramSettings(ini, prefs, exists ? notes : nullptr);
@@ -157,12 +163,11 @@ void noteAvailabilityChanges(const PreferencesModel::Snapshot &before, const Pre
         return;
     if (before.office != after.office()) {
         if (before.office >= 0)
-            notes.problems.append(NoticeTable::text(Notice::PreferencesOfficeMissing)
-                                      .arg(after.officeItems().value(before.office)));
+            notes.problems.append({Notice::PreferencesOfficeMissing, {after.officeItems().value(before.office)}});
         else if (notes.clean())   // a missing or bad "Office" value is noted already
-            notes.problems.append(NoticeTable::text(Notice::PreferencesNamesNoOffice));
+            notes.problems.append({Notice::PreferencesNamesNoOffice, {}});
     } else if (before.extension != after.extension() || before.saveAs != after.saveAs()) {
-        notes.problems.append(NoticeTable::text(Notice::PreferencesKindUnusable));
+        notes.problems.append({Notice::PreferencesKindUnusable, {}});
     }
 }
 
