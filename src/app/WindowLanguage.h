@@ -37,7 +37,6 @@ public:
     const QList<LanguageLine> &lines() const { return m_file.lines(); }
     // What loading the last file read found wrong with it.
     const LanguageNotes &notes() const { return m_notes; }
-    QtTranslations &qtTranslations() { return m_qt; }
 
 private:
     void applyKey(const LanguageLine &line);

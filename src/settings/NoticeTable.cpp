@@ -37,6 +37,8 @@ constexpr const char16_t *kEnglish[] = {
     u"keys %1 given more than once: the last line counts",
     u"it holds no choice of the documents' extension",
     u"its choice of the documents' extension \"%1\" is not valid",
+    u"The installed office cannot write the format chosen to store the documents in:\n\"%1\".\n"
+    u"Choose another one in Settings > Preferences.",
 };
 
 constexpr int kCount = int(std::size(kEnglish));

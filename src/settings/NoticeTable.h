@@ -40,6 +40,7 @@ enum class Notice {
     LanguageKeysDoubled,     // 9028 %1 keys
     PreferencesNoKindChoice,   // 9029
     PreferencesBadKindChoice,  // 9030 %1 value
+    SaveAsUnwritable,        // 9031 %1 format
 };
 
 namespace NoticeTable {
