@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Tablevane needs to build, test, package and run on Debian 12, skipping
-# what is already there. Runs apt-get as root (through sudo when needed). The help line:
+# what is already there. Runs apt-get as root (through sudo when needed). The Qt line:
+# ICU's headers, whose charset detector reads language files written in a Windows code
+# page, and Qt's own translations for the buttons of its dialogs. The help line:
 # chmlib, which the help window reads compiled help files with, the compiler of the
 # user's guide (chmcmd), and the locale sources a test builds a Windows-1251 locale from.
 # The Windows line: the MinGW-w64 cross compiler, Wine and doctest, for the Windows build
@@ -11,7 +13,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libicu-dev qt6-translations-l10n
     clang libclang-rt-14-dev
     libreoffice-calc-nogui libreoffice-dev libreoffice-base-drivers libjemalloc2
     fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea

@@ -28,6 +28,7 @@ ApplicationWindows::ApplicationWindows(const Ports &ports, const OfficeBackends 
     QObject::connect(m_languageAndHelp, &TfrmLanguageAndHelp::saveRequested, main, &TfrmTablevane::SaveProgramSettings);
     QObject::connect(m_languageAndHelp, &TfrmLanguageAndHelp::focusWorkPathRequested, main,
                      &TfrmTablevane::focusWorkPath);
+    QObject::connect(m_languageAndHelp, &TfrmLanguageAndHelp::languageNoted, main, &TfrmTablevane::showLanguageNote);
     QObject::connect(m_parameters, &TfrmParameters::showing, main, &TfrmTablevane::ApplyOfficeAvailability);
     QObject::connect(m_parameters, &TfrmParameters::saveRequested, main, &TfrmTablevane::SaveProgramSettings);
     QObject::connect(m_parameters, &TfrmParameters::focusWorkPathRequested, main, &TfrmTablevane::focusWorkPath);

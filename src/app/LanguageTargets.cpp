@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace {
 
@@ -187,7 +188,25 @@ void LanguageTargets::announceLanguageChange()
     for (QWidget *window : {m_windows.main, m_windows.preferences, m_windows.languageAndHelp, m_windows.about}) {
         if (!window)
             continue;
+        boundToScreen(window);
         QEvent event(QEvent::LanguageChange);
         QCoreApplication::sendEvent(window, &event);
+    }
+}
+
+void LanguageTargets::boundToScreen(QWidget *window)
+{
+    // A control sized by its text is never wider than the screen: a text too long for
+    // it (a damaged language file) is cut by the control, and its window, whose layout
+    // follows the controls, keeps its buttons on the screen.
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    constexpr int kFrameAndMargins = 64;
+    const int room = qMax(1, screen->availableGeometry().width() - kFrameAndMargins);
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget)
+            || qobject_cast<QGroupBox *>(widget) || qobject_cast<QComboBox *>(widget))
+            widget->setMaximumWidth(qMin(widget->maximumWidth(), room));
     }
 }

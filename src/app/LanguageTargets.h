@@ -28,13 +28,15 @@ public:
 
     QString text(const TextTarget &target) const;
     void setText(const TextTarget &target, const QString &text);
-    // Tells every window that its texts changed, so that it can make room for them.
+    // Tells every window that its texts changed, so that it can make room for them
+    // (never more than the screen has).
     void announceLanguageChange();
 
 private:
     QWidget *window(TextWindow which) const;
     QObject *object(const TextTarget &target) const;
     bool isPatternHint(const TextTarget &target) const;
+    static void boundToScreen(QWidget *window);
 
     Windows m_windows;
     FileDialogTexts &m_dialogs;

@@ -108,8 +108,10 @@ void TfrmLanguageAndHelp::ChangeLang(const QString &path)
     if (!m_language)
         return;
     const LanguageFile::Status status = m_language->ChangeLang(path);
-    if (status == LanguageFile::Status::Read)
+    if (status == LanguageFile::Status::Read) {
+        emit languageNoted(m_language->notes().text(QFileInfo(path).fileName()));
         return;
+    }
     m_messages.showMessage(QStringLiteral("Tablevane"), m_table.text(49), MessageIcon::Error);
     if (status != LanguageFile::Status::ReadFailed)
         return;
@@ -202,6 +204,7 @@ void TfrmLanguageAndHelp::btnOkClick()
         } else {
             m_language->ApplyEnglishTexts();
             m_language->SetDefaultMessages();
+            emit languageNoted(QString());
         }
     }
     // Cancel later returns to what OK has just put in place.

@@ -72,6 +72,10 @@ public:
 signals:
     void saveRequested();
     void focusWorkPathRequested();
+    // A language was applied: what its file's load found worth a note (a guessed code
+    // page, texts cut, save-as names missing or doubled), worded in the language now
+    // applied; empty when nothing.
+    void languageNoted(const QString &note);
 
 private:
     void FormCreate();

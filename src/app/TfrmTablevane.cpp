@@ -78,14 +78,29 @@ TfrmTablevane::TfrmTablevane(const Ports &ports, const OfficeBackends &backends,
 void TfrmTablevane::fitToTexts()
 {
     // The client area below the menu bar is 562 by 525, larger only where the captions
-    // of a language need more room: a text is never cut.
+    // of a language need more room: a text is never cut. Never larger than the screen,
+    // though: a caption too long for any screen (a damaged language file) is cut by its
+    // control instead, and the window stays one that can be seen and closed.
     // The layouts hold the sizes of the texts they saw last.
     for (QLayout *layout : findChildren<QLayout *>())
         layout->invalidate();
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const QSize least = minimumSizeHint();
-    setFixedSize(qMax(562, least.width()), qMax(525 + menuBar()->sizeHint().height(), least.height()));
+    const QSize wanted(qMax(562, least.width()), qMax(525 + menuBar()->sizeHint().height(), least.height()));
+    setFixedSize(wanted.boundedTo(roomOnScreen()));
+}
+
+QSize TfrmTablevane::roomOnScreen() const
+{
+    const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!where)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Before the window is first shown its frame is not known; the title bar is the
+    // most of it.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int titleHeight = frame.top() > 0 ? frame.top() : style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return where->availableGeometry().size().shrunkBy(QMargins(frame.left(), titleHeight, frame.right(), frame.bottom()));
 }
 
 TfrmTablevane::~TfrmTablevane()
@@ -577,6 +592,19 @@ void TfrmTablevane::ResetWorkChoice()
 void TfrmTablevane::focusWorkPath()
 {
     m_ui.edtWorkDir->setFocus();
+}
+
+void TfrmTablevane::showLanguageNote(const QString &text)
+{
+    // A note about the file applied before is no longer true.
+    if (text.isEmpty()) {
+        if (!m_languageNote.isEmpty() && m_ui.sBar->currentMessage() == m_languageNote)
+            m_ui.sBar->clearMessage();
+    } else {
+        constexpr int kNoteMilliseconds = 20000;
+        m_ui.sBar->showMessage(text, kNoteMilliseconds);
+    }
+    m_languageNote = text;
 }
 
 // ---- RunHost ---------------------------------------------------------------------

@@ -71,6 +71,9 @@ public:
     // The Preferences' OK after a change of office: the path and the pattern are cleared.
     void ResetWorkChoice();
     void focusWorkPath();
+    // What loading a language file noted, in the status line for a while over the
+    // settings summary; an empty note takes the one before away.
+    void showLanguageNote(const QString &text);
 
     // RunHost
     QString workPathText() const override;
@@ -128,6 +131,7 @@ private:
     bool LoadProgramSettings(PreferencesReadNotes &notes);
     void placeWindow(bool centre);
     void fitToTexts();
+    QSize roomOnScreen() const;
     RangeGrid rangeGrid() const;
     void applyLanguageChoice();
     void lockWindow();
@@ -164,6 +168,7 @@ private:
     QString CurrentSetName;
     QString DialogStartFolder;
     QString m_applicationTitle = QStringLiteral("Tablevane");
+    QString m_languageNote;
     ProgramWindowState m_windowState;
     bool m_centreAtFirstShow = false;
     bool m_shown = false;

@@ -4,6 +4,7 @@
 #include "MessageTable.h"
 #include "NoticeTable.h"
 #include "PreferencesModel.h"
+#include "SaveAsNameKeys.h"
 
 namespace {
 
@@ -27,11 +28,15 @@ LanguageFile::Status WindowLanguage::ChangeLang(const QString &path)
     if (status != LanguageFile::Status::Read)
         return status;
     m_file = file;
-    // English first: what this file does not name must not stay in the language before.
-    putEnglish(true);
-    m_preferences.BuildSaveAsTables();
-    SetDefaultMessages();
-    applyLines(m_file.lines());
+    for (const LanguageLine &line : m_file.lines())
+        applyKey(line);
+    const SaveAsNameKeys::Faults faults = SaveAsNameKeys::apply(m_file.lines(), m_preferences.tables());
+    m_notes = {m_file.encoding(), m_file.cutKeys(), faults};
+    // A file whose language cannot be told leaves Qt's texts as they are, as it leaves
+    // every other text it does not name.
+    const QLocale::Language language = LanguageFile::languageOf(m_file.displayName(), path);
+    if (language != QLocale::AnyLanguage)
+        m_qt.use(language);
     refreshPreferences();
     m_targets.announceLanguageChange();
     return status;
@@ -39,8 +44,15 @@ LanguageFile::Status WindowLanguage::ChangeLang(const QString &path)
 
 void WindowLanguage::ApplyEnglishTexts()
 {
-    putEnglish(false);
+    for (const auto &[target, creation] : std::as_const(m_creationTexts)) {
+        if (LanguageKeyTable::keepsTextOnEnglish(target))
+            continue;
+        const QString english = LanguageKeyTable::englishDifference(target);
+        m_targets.setText(target, english.isNull() ? creation : english);
+    }
     m_preferences.BuildSaveAsTables();
+    m_qt.useEnglish();
+    m_notes = {};
     refreshPreferences();
     m_targets.announceLanguageChange();
 }
@@ -51,42 +63,8 @@ void WindowLanguage::SetDefaultMessages()
     NoticeTable::SetDefaultNotices();
 }
 
-void WindowLanguage::putEnglish(bool alsoWithoutBuiltIn)
+void WindowLanguage::applyKey(const LanguageLine &line)
 {
-    for (const auto &[target, creation] : std::as_const(m_creationTexts)) {
-        if (!alsoWithoutBuiltIn && LanguageKeyTable::keepsTextOnEnglish(target))
-            continue;
-        const QString english = LanguageKeyTable::englishDifference(target);
-        m_targets.setText(target, english.isNull() ? creation : english);
-    }
-}
-
-void WindowLanguage::applyLines(const QList<LanguageLine> &lines)
-{
-    for (int i = 0; i < lines.size(); ++i)
-        applyKey(lines, i);
-}
-
-void WindowLanguage::applyKey(const QList<LanguageLine> &lines, int at)
-{
-    const LanguageLine &line = lines.at(at);
-    switch (line.key) {
-    case LanguageKeyTable::TableAWalk:
-        walkExcelTable(lines, at, false);
-        return;
-    case LanguageKeyTable::TableBWalk:
-        walkExcelTable(lines, at, true);
-        return;
-    case LanguageKeyTable::TableCRun:
-        runTableC(lines, at);
-        return;
-    default:
-        break;
-    }
-    if (const int position = LanguageKeyTable::tableCPositionOfKey(line.key); position >= 0) {
-        m_preferences.tables().setTableCDisplayName(position, line.text);
-        return;
-    }
     for (const TextTarget &target : LanguageKeyTable::targetsOf(line.key))
         m_targets.setText(target, target.kind == TextKind::DialogTitle ? kDialogTitlePrefix + line.text : line.text);
     applyMessages(line);
@@ -106,32 +84,6 @@ void WindowLanguage::applyMessages(const LanguageLine &line)
         if (part < parts.size())
             m_messages.setText(number, parts.at(part));
     }
-}
-
-void WindowLanguage::walkExcelTable(const QList<LanguageLine> &lines, int at, bool tableB)
-{
-    // Going down the lines from this one, a line whose key ends in the code of the
-    // current row names that row; the walk ends with the table, or with the lines.
-    SaveAsTables &tables = m_preferences.tables();
-    const QVector<ExcelFormat> &table = tableB ? tables.tableB() : tables.tableA();
-    const int rows = qMin<int>(table.size(), tableB ? LanguageKeyTable::TableBWalkRows : LanguageKeyTable::TableAWalkRows);
-    int row = 0;
-    for (int i = at; i < lines.size() && row < rows; ++i) {
-        if (lines.at(i).key % 100 != table.at(row).code)
-            continue;
-        if (tableB)
-            tables.setTableBDisplayName(row, lines.at(i).text);
-        else
-            tables.setTableADisplayName(row, lines.at(i).text);
-        ++row;
-    }
-}
-
-void WindowLanguage::runTableC(const QList<LanguageLine> &lines, int at)
-{
-    SaveAsTables &tables = m_preferences.tables();
-    for (int position = 0; position < LanguageKeyTable::TableCRunRows && at + position < lines.size(); ++position)
-        tables.setTableCDisplayName(position, lines.at(at + position).text);
 }
 
 void WindowLanguage::refreshPreferences()

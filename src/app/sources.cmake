@@ -19,6 +19,7 @@ target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/QtMessagePort.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtOfficeDetectionPort.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtShellPort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtTranslations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RadioGroup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RangeComboRules.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RangeGrid.cpp

@@ -60,7 +60,7 @@ QStringList invalidValues(const IniFile &ini)
 {
     QStringList problems;
     auto refuse = [&](const QString &key, const QString &text) {
-        problems.append(NoticeTable::text(Notice::PreferencesBadValue).arg(key, TextLimits::clip(text)));
+        problems.append(NoticeTable::text(Notice::SetFileBadValue, {key, TextLimits::clip(text)}));
     };
     for (const BoundedKey &bounded : kBoundedKeys) {
         const QString text = ini.readString(bounded.section, bounded.key, QString()).trimmed();

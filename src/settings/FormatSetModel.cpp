@@ -66,9 +66,13 @@ void FormatSetModel::restartPatternChoice()
 
 void FormatSetModel::finishInterleaveChoice()
 {
+    // Lines and columns need a colour: without one accepted (none yet in this run of the
+    // program, or black) they fall back to "No interleave". "Leave as is" needs none;
+    // falling back would turn "leave my backgrounds" into "remove them all".
+    constexpr int kLeaveAsIs = 3;
     if (m_pickedInterleaveColor != 0)
         update([&](FormatSet &set) { set.InterLeaveColor = m_pickedInterleaveColor; });
-    else
+    else if (m_set.InterLeave != kLeaveAsIs)
         update([](FormatSet &set) { set.InterLeave = 0; });
 }
 

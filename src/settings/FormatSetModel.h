@@ -49,8 +49,8 @@ public:
     void setPickedInterleaveColor(quint32 color) { m_pickedInterleaveColor = color; }
     int lastInterleaveChoice() const { return m_lastInterleaveChoice; }
     void setLastInterleaveChoice(int choice) { m_lastInterleaveChoice = choice; }
-    // The last step of the interleave reaction: paint the picked colour, or fall back
-    // to "No interleave" while no colour has been picked.
+    // The last step of the interleave reaction: paint the picked colour, or, while no
+    // colour has been picked, fall back from lines or columns to "No interleave".
     void finishInterleaveChoice();
 
     // The APA style preset, applied or released by the check mark in APAStyle.

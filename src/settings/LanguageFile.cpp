@@ -1,7 +1,11 @@
 #include "LanguageFile.h"
 
+#include "CodePageDetection.h"
+#include "TextLimits.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <langinfo.h>
@@ -31,10 +35,40 @@ QByteArray readBytes(const QString &path, LanguageFile::Status *status)
     return bytes;
 }
 
-bool isPlainAscii(const QByteArray &codeset)
+// A locale whose character set says nothing about a file's code page: UTF-8 (every
+// current desktop) or plain ASCII (the C locale of services and containers).
+bool localeNamesNoCodePage(const QByteArray &codeset)
 {
     const QByteArray name = codeset.toUpper();
-    return name.isEmpty() || name == "ANSI_X3.4-1968" || name == "US-ASCII" || name == "ASCII";
+    return name.isEmpty() || name == "UTF-8" || name == "UTF8" || name == "ANSI_X3.4-1968" || name == "US-ASCII"
+        || name == "ASCII";
+}
+
+QString decodeAs(QStringConverter::Encoding encoding, QByteArrayView bytes)
+{
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+QLocale::Language languageNamed(const QString &name)
+{
+    if (name.isEmpty())
+        return QLocale::AnyLanguage;
+    for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        if (locale.language() == QLocale::C)
+            continue;
+        if (name.compare(locale.nativeLanguageName(), Qt::CaseInsensitive) == 0
+            || name.compare(QLocale::languageToString(locale.language()), Qt::CaseInsensitive) == 0)
+            return locale.language();
+    }
+    // A code: "de", "ru_RU", "pt-BR".
+    static const QRegularExpression code(QStringLiteral("^[A-Za-z]{2,3}([_-][A-Za-z0-9]{2,4})*$"));
+    if (code.match(name).hasMatch()) {
+        const QLocale locale(name);
+        if (locale.language() != QLocale::C)
+            return locale.language();
+    }
+    return QLocale::AnyLanguage;
 }
 
 } // namespace
@@ -43,6 +77,8 @@ LanguageFile::Status LanguageFile::read(const QString &path)
 {
     m_lines.clear();
     m_displayName.clear();
+    m_cutKeys.clear();
+    m_encoding = {};
     Status status = Status::Read;
     const QByteArray bytes = readBytes(path, &status);
     if (status == Status::Read)
@@ -54,16 +90,24 @@ void LanguageFile::parse(const QByteArray &bytes, const QByteArray &localeCodese
 {
     m_lines.clear();
     m_displayName.clear();
-    const QString text = decode(bytes, localeCodeset);
+    m_cutKeys.clear();
+    const QString text = decode(bytes, localeCodeset, &m_encoding);
     const QList<QStringView> lines = splitLines(text);
-    if (lines.size() > kDisplayNameLine)
-        m_displayName = lines.at(kDisplayNameLine).mid(qMin<qsizetype>(kDisplayNameStart, lines.at(kDisplayNameLine).size())).toString();
+    if (lines.size() > kDisplayNameLine) {
+        const QStringView line = lines.at(kDisplayNameLine);
+        m_displayName = TextLimits::cut(line.mid(qMin<qsizetype>(kDisplayNameStart, line.size())).toString(),
+                                        TextLimits::MaxLanguageText);
+    }
     for (QStringView line : lines) {
         if (m_lines.size() >= MaxKeyLines)
             break;
         const int key = keyOf(line);
-        if (key > 0)
-            m_lines.append({key, line.size() > kTextStart ? line.mid(kTextStart).toString() : QString()});
+        if (key <= 0)
+            continue;
+        const QStringView body = line.size() > kTextStart ? line.mid(kTextStart) : QStringView();
+        if (body.size() > TextLimits::MaxLanguageText && !m_cutKeys.contains(key))
+            m_cutKeys.append(key);
+        m_lines.append({key, TextLimits::cut(body.toString(), TextLimits::MaxLanguageText)});
     }
 }
 
@@ -73,18 +117,45 @@ QString LanguageFile::readDisplayName(const QString &path)
     return file.read(path) == Status::Read ? file.displayName() : QString();
 }
 
-QString LanguageFile::decode(const QByteArray &bytes, const QByteArray &localeCodeset)
+QString LanguageFile::decode(const QByteArray &bytes, const QByteArray &localeCodeset, Encoding *used)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
-    QStringDecoder local(isPlainAscii(localeCodeset) ? "windows-1252" : localeCodeset.constData());
-    if (!local.isValid())
-        local = QStringDecoder("windows-1252");
-    if (!local.isValid())
-        return QString::fromLatin1(bytes);
-    return local.decode(bytes);
+    Encoding encoding;
+    QString text;
+    if (bytes.startsWith("\xFF\xFE")) {
+        encoding.name = "UTF-16LE";
+        text = decodeAs(QStringConverter::Utf16LE, QByteArrayView(bytes).sliced(2));
+    } else if (bytes.startsWith("\xFE\xFF")) {
+        encoding.name = "UTF-16BE";
+        text = decodeAs(QStringConverter::Utf16BE, QByteArrayView(bytes).sliced(2));
+    } else {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        text = utf8.decode(bytes);
+        encoding.name = "UTF-8";
+        if (!utf8.hasError()) {
+            if (text.startsWith(QChar(0xFEFF)))
+                text.remove(0, 1);
+        } else {
+            QStringDecoder local;
+            if (!localeNamesNoCodePage(localeCodeset))
+                local = QStringDecoder(localeCodeset.constData());
+            if (local.isValid()) {
+                encoding.name = localeCodeset;
+            } else {
+                // The locale says nothing (or names a set nobody knows): the bytes decide.
+                const CodePageGuess guess = CodePageDetection::guess(bytes);
+                local = QStringDecoder(guess.name.constData());
+                encoding = {guess.name, true, guess.certain};
+                if (!local.isValid()) {
+                    local = QStringDecoder("windows-1252");
+                    encoding = {"windows-1252", true, false};
+                }
+            }
+            text = local.decode(bytes);
+        }
+    }
+    if (used)
+        *used = encoding;
+    return text;
 }
 
 QByteArray LanguageFile::systemCodeset()
@@ -124,4 +195,10 @@ QList<QStringView> LanguageFile::splitLines(QStringView text)
         start = end + 1;
     }
     return lines;
+}
+
+QLocale::Language LanguageFile::languageOf(const QString &displayName, const QString &path)
+{
+    const QLocale::Language named = languageNamed(displayName.trimmed());
+    return named != QLocale::AnyLanguage ? named : languageNamed(QFileInfo(path).completeBaseName().trimmed());
 }

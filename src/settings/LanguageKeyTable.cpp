@@ -214,15 +214,6 @@ QList<TableCName> tableCNames()
     return {{3421, 20}, {3422, 21}, {3423, 22}};
 }
 
-int tableCPositionOfKey(int key)
-{
-    for (const TableCName &name : tableCNames()) {
-        if (name.key == key)
-            return name.position;
-    }
-    return -1;
-}
-
 QList<int> keys()
 {
     QList<int> list;

@@ -34,13 +34,11 @@ struct TextTarget
 // are looked up by their own tables.
 namespace LanguageKeyTable {
 
-// Keys that start the walks over the save-as tables.
+// The first keys of the save-as names: table A's rows are keyed 3300 plus their codes,
+// table B's 3500 plus theirs, table C's first twenty positions 3401 to 3420.
 constexpr int TableAWalk = 3301;
 constexpr int TableCRun = 3401;
 constexpr int TableBWalk = 3501;
-// How many rows the walks fill at most.
-constexpr int TableAWalkRows = 39;
-constexpr int TableBWalkRows = 26;
 constexpr int TableCRunRows = 20;
 
 // Table C rows named one key each, after the run of 3401: the key and the 0-based row.
@@ -50,8 +48,6 @@ struct TableCName
     int position = 0;
 };
 QList<TableCName> tableCNames();
-// The row of table C a key names; -1 for none.
-int tableCPositionOfKey(int key);
 
 // The targets of a key; empty for a key the table does not name.
 QList<TextTarget> targetsOf(int key);

@@ -18,8 +18,8 @@ constexpr const char16_t *kEnglish[] = {
     u"Change it in Settings > Preferences.",
     u"no office",
     u"it cannot be read (not a file, unreadable, or over 16 MB)",
-    u"it holds no \"%1\" choice",
-    u"its \"%1\" value \"%2\" is not valid",
+    u"it holds no choice of office",
+    u"its choice of office \"%1\" is not valid",
     u"its \"Save as\" value \"%1\" names no format of %2",
     u"its XLSX choice needs Microsoft Excel 2007 or later",
     u"the office it names (%1) is not installed",
@@ -30,8 +30,18 @@ constexpr const char16_t *kEnglish[] = {
     u"The help file %1 cannot be read.",
     u"Formats whole folders of spreadsheet documents (xls, ods, xlsx) in one run.",
     u"Close",
+    u"Language file %1: %2.",
+    u"read as %1, a guess (if letters look wrong, save the file as UTF-8)",
+    u"texts longer than %1 characters cut (keys %2)",
+    u"no line for keys %1: those save-as names stay as they were",
+    u"keys %1 given more than once: the last line counts",
+    u"it holds no choice of the documents' extension",
+    u"its choice of the documents' extension \"%1\" is not valid",
+    u"The installed office cannot write the format chosen to store the documents in:\n\"%1\".\n"
+    u"Choose another one in Settings > Preferences.",
     u"The preferences file %1 cannot be used as it stands: %2. Nothing was formatted. "
     u"Choose in Settings > Preferences, or correct the file, and run again.",
+    u"its \"%1\" value \"%2\" is not valid",
 };
 
 constexpr int kCount = int(std::size(kEnglish));
@@ -55,6 +65,21 @@ QString text(Notice notice)
 {
     const int index = static_cast<int>(notice);
     return index >= 0 && index < kCount ? texts()[index] : QString();
+}
+
+QString text(Notice notice, const QStringList &arguments)
+{
+    const QString pattern = text(notice);
+    switch (arguments.size()) {
+    case 0:
+        return pattern;
+    case 1:
+        return pattern.arg(arguments.at(0));
+    case 2:
+        return pattern.arg(arguments.at(0), arguments.at(1));
+    default:
+        return pattern.arg(arguments.at(0), arguments.at(1), arguments.at(2));
+    }
 }
 
 bool setTextOfKey(int key, const QString &text)

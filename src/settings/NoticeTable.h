@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The texts the program shows besides the message table: refusals and warnings about
 // files, runs and preferences, and the captions of the help and log windows. Like the
@@ -20,8 +21,8 @@ enum class Notice {
     PreferencesUnusable,     // 9009 %1 file, %2 problems, %3 choices taken
     PreferencesNoOffice,     // 9010
     PreferencesUnreadable,   // 9011
-    PreferencesNoChoice,     // 9012 %1 key
-    PreferencesBadValue,     // 9013 %1 key, %2 value
+    PreferencesNoOfficeChoice,  // 9012
+    PreferencesBadOfficeChoice, // 9013 %1 value
     PreferencesNoFormat,     // 9014 %1 value, %2 office
     PreferencesXlsxNeedsExcel, // 9015
     PreferencesOfficeMissing,  // 9016 %1 office
@@ -32,7 +33,16 @@ enum class Notice {
     HelpFileUnreadable,      // 9021 %1 file
     AboutPurpose,            // 9022
     LogWindowClose,          // 9023
-    PreferencesRefused,      // 9024 %1 file, %2 problems
+    LanguageFileNotes,       // 9024 %1 file, %2 what was noted
+    LanguageEncodingGuessed, // 9025 %1 code page
+    LanguageTextsCut,        // 9026 %1 length, %2 keys
+    LanguageKeysMissing,     // 9027 %1 keys
+    LanguageKeysDoubled,     // 9028 %1 keys
+    PreferencesNoKindChoice,   // 9029
+    PreferencesBadKindChoice,  // 9030 %1 value
+    SaveAsUnwritable,        // 9031 %1 format
+    PreferencesRefused,      // 9032 %1 file, %2 problems
+    SetFileBadValue,         // 9033 %1 key, %2 value
 };
 
 namespace NoticeTable {
@@ -40,6 +50,9 @@ namespace NoticeTable {
 constexpr int FirstKey = 9001;
 
 QString text(Notice notice);
+// The text with its places filled, each argument taken as it stands (a "%1" inside an
+// argument is not filled again).
+QString text(Notice notice, const QStringList &arguments);
 // Replaces the text of the notice that a language-file key names; false for a key that
 // names none.
 bool setTextOfKey(int key, const QString &text);

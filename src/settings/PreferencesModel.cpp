@@ -1,5 +1,7 @@
 #include "PreferencesModel.h"
 
+#include "NoticeTable.h"
+
 namespace {
 
 enum Office { NoOffice = -1, Excel = 0, Calc = 1 };
@@ -227,9 +229,7 @@ QString PreferencesModel::saveAsRefusal() const
 {
     if (m_office != Calc || m_saveAs < 0 || saveAsAvailable(m_saveAs))
         return QString();
-    return QStringLiteral("The installed office cannot write the format chosen to store the documents in:\n"
-                          "\"%1\".\nChoose another one in Settings > Preferences.")
-        .arg(m_saveAsItems.value(m_saveAs));
+    return NoticeTable::text(Notice::SaveAsUnwritable, {m_saveAsItems.value(m_saveAs)});
 }
 
 int PreferencesModel::calcFallbackSaveAs() const

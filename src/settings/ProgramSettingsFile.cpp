@@ -42,23 +42,24 @@ void selectFallbackSaveAs(PreferencesModel &prefs)
 
 // Notes a stored choice that is missing, not a number or outside [minimum, maximum].
 void checkChoice(const IniFile &ini, const QString &section, const QString &key, int minimum, int maximum,
-                 PreferencesReadNotes *notes)
+                 Notice none, Notice invalid, PreferencesReadNotes *notes)
 {
     if (!notes)
         return;
     if (!ini.contains(section, key)) {
-        notes->problems.append(NoticeTable::text(Notice::PreferencesNoChoice).arg(key));
+        notes->problems.append({none, {}});
         return;
     }
     const QString text = ini.readString(section, key, QString());
     const std::optional<int> value = IniFile::parseInteger(text);
     if (!value || *value < minimum || *value > maximum)
-        notes->problems.append(NoticeTable::text(Notice::PreferencesBadValue).arg(key, TextLimits::clip(text)));
+        notes->problems.append({invalid, {TextLimits::clip(text)}});
 }
 
 void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesReadNotes *notes)
 {
-    checkChoice(ini, kOffice, QStringLiteral("Office"), -1, 1, notes);
+    checkChoice(ini, kOffice, QStringLiteral("Office"), -1, 1, Notice::PreferencesNoOfficeChoice,
+                Notice::PreferencesBadOfficeChoice, notes);
     prefs.setOffice(readChoice(ini, kOffice, QStringLiteral("Office"), -1, -1, 1));
     if (prefs.office() == kCalc)
         prefs.setDocTableEnabled(false);
@@ -69,9 +70,10 @@ void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesR
     const int storedSaveAs = prefs.saveAs();
     if (prefs.saveAs() < 0) {
         if (notes && prefs.office() >= 0)
-            notes->problems.append(NoticeTable::text(Notice::PreferencesNoFormat)
-                                       .arg(TextLimits::clip(ini.readString(kSaveAs, QStringLiteral("Save as"), QString())),
-                                            prefs.officeItems().at(prefs.office())));
+            notes->problems.append(
+                {Notice::PreferencesNoFormat,
+                 {TextLimits::clip(ini.readString(kSaveAs, QStringLiteral("Save as"), QString())),
+                  prefs.officeItems().at(prefs.office())}});
         selectFallbackSaveAs(prefs);
     }
 
@@ -79,13 +81,14 @@ void readOfficeChoices(const IniFile &ini, PreferencesModel &prefs, PreferencesR
     // entry keeps it: the user chose it after XLSX, and replacing it at the next start
     // would store every workbook over itself instead of as the format chosen. An Excel
     // older than 12 cannot open XLSX, so that choice falls back to XLS; Calc opens it.
-    checkChoice(ini, kExtension, QStringLiteral("Extension"), -1, 2, notes);
+    checkChoice(ini, kExtension, QStringLiteral("Extension"), -1, 2, Notice::PreferencesNoKindChoice,
+                Notice::PreferencesBadKindChoice, notes);
     prefs.setExtension(readChoice(ini, kExtension, QStringLiteral("Extension"), 0, -1, 2));
     if (storedSaveAs >= 0)
         prefs.setSaveAs(storedSaveAs);
     if (prefs.extension() == kXlsx && prefs.office() != kCalc && prefs.detection().ExcelMajorVersion < 12) {
         if (notes)
-            notes->problems.append(NoticeTable::text(Notice::PreferencesXlsxNeedsExcel));
+            notes->problems.append({Notice::PreferencesXlsxNeedsExcel, {}});
         prefs.setExtension(0);
         selectFallbackSaveAs(prefs);
     }
@@ -105,16 +108,24 @@ void readTextOutput(const IniFile &ini, PreferencesModel &prefs)
 
 } // namespace
 
+QString PreferencesReadNotes::reasons() const
+{
+    QStringList texts;
+    for (const PreferencesProblem &problem : problems)
+        texts.append(NoticeTable::text(problem.notice, problem.arguments));
+    return texts.join(QStringLiteral("; "));
+}
+
 QString PreferencesReadNotes::warning(const QString &file, const QString &choicesTaken) const
 {
-    return NoticeTable::text(Notice::PreferencesUnusable)
-        .arg(TextLimits::clip(file), problems.join(QStringLiteral("; ")),
-             choicesTaken.isEmpty() ? NoticeTable::text(Notice::PreferencesNoOffice) : choicesTaken);
+    return NoticeTable::text(Notice::PreferencesUnusable,
+                             {TextLimits::clip(file), reasons(),
+                              choicesTaken.isEmpty() ? NoticeTable::text(Notice::PreferencesNoOffice) : choicesTaken});
 }
 
 QString PreferencesReadNotes::refusal(const QString &file) const
 {
-    return NoticeTable::text(Notice::PreferencesRefused).arg(TextLimits::clip(file), problems.join(QStringLiteral("; ")));
+    return NoticeTable::text(Notice::PreferencesRefused, {TextLimits::clip(file), reasons()});
 }
 
 namespace ProgramSettingsFile {
@@ -141,7 +152,7 @@ std::optional<ProgramWindowState> LoadProgramSettings(const QString &appDataFold
         notes->fileExists = exists;
     if (exists && !readable) {
         if (notes)
-            notes->problems.append(NoticeTable::text(Notice::PreferencesUnreadable));
+            notes->problems.append({Notice::PreferencesUnreadable, {}});
         return LoadProgramSettings(ini, prefs, nullptr);
     }
     return LoadProgramSettings(ini, prefs, exists ? notes : nullptr);
@@ -167,12 +178,11 @@ void noteAvailabilityChanges(const PreferencesModel::Snapshot &before, const Pre
         return;
     if (before.office != after.office()) {
         if (before.office >= 0)
-            notes.problems.append(NoticeTable::text(Notice::PreferencesOfficeMissing)
-                                      .arg(after.officeItems().value(before.office)));
+            notes.problems.append({Notice::PreferencesOfficeMissing, {after.officeItems().value(before.office)}});
         else if (notes.clean())   // a missing or bad "Office" value is noted already
-            notes.problems.append(NoticeTable::text(Notice::PreferencesNamesNoOffice));
+            notes.problems.append({Notice::PreferencesNamesNoOffice, {}});
     } else if (before.extension != after.extension() || before.saveAs != after.saveAs()) {
-        notes.problems.append(NoticeTable::text(Notice::PreferencesKindUnusable));
+        notes.problems.append({Notice::PreferencesKindUnusable, {}});
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NoticeTable.h"
 #include "PreferencesModel.h"
 
 #include <QString>
@@ -20,20 +21,31 @@ struct ProgramWindowState
     QString HelpFile;
 };
 
+// One thing wrong with a preferences file: a notice and what fills its places.
+struct PreferencesProblem
+{
+    Notice notice;
+    QStringList arguments;
+};
+
 // What reading an existing preferences file had to put in place of its own choices of
 // office, extension and save-as format. A run must not store with choices the file did
 // not hold (an unreadable file would otherwise turn into "store every document in
-// place"), so the window warns about them and the batch refuses to start.
+// place"), so the window warns about them and the batch refuses to start. The problems
+// are kept as notices and worded when the warning is: the window reads the file before
+// it applies the stored language, and the whole warning must be in that language.
 struct PreferencesReadNotes
 {
     bool fileExists = false;
-    QStringList problems;
+    QList<PreferencesProblem> problems;
 
     bool clean() const { return problems.isEmpty(); }
     // One message naming the file, what was wrong and the choices taken instead.
     QString warning(const QString &file, const QString &choicesTaken) const;
     // The same for a run that stops on it: nothing is taken instead.
     QString refusal(const QString &file) const;
+    // The problems, worded and joined.
+    QString reasons() const;
 };
 
 // The preferences file Tablevane.ini in the program's data folder.

@@ -8,9 +8,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The main window's input rules: the range combos against the grid of the chosen
@@ -29,6 +31,9 @@ private slots:
     void returnKeepsTheComboLists();
     void sheetFieldAndViewSheetName();
     void interleaveAndFontList();
+    void interleaveWithoutAColour_data();
+    void interleaveWithoutAColour();
+    void setFileLeavingBackgroundsAsTheyAre();
 
 private:
     // The window shown and active, the range combos enabled.
@@ -296,6 +301,62 @@ void TestInputRules::interleaveAndFontList()
     ui.APAstyle->trigger();
     QVERIFY(ui.cmbFontName->findText(QStringLiteral("Arial")) >= 0);
     QCOMPARE(ui.cmbFontName->currentText(), QStringLiteral("Tahoma"));
+}
+
+void TestInputRules::interleaveWithoutAColour_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<std::optional<quint32>>("answer");   // the colour dialog's, if it opens
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<int>("kept");
+    const QStringList none;
+    const QStringList document{QStringLiteral("/tmp/something.xls")};
+    // "Leave as is" needs no colour, so it stays whatever was or was not accepted;
+    // lines and columns without one (or with black) fall back to "No interleave".
+    QTest::newRow("leave as is, no colour yet") << none << std::optional<quint32>() << 3 << 3;
+    QTest::newRow("leave as is, started with an argument") << document << std::optional<quint32>() << 3 << 3;
+    QTest::newRow("lines, black accepted") << none << std::optional<quint32>(0) << 1 << 0;
+    QTest::newRow("columns, red accepted") << none << std::optional<quint32>(0x0000FF) << 2 << 2;
+    QTest::newRow("lines, started with an argument") << document << std::optional<quint32>() << 1 << 0;
+}
+
+void TestInputRules::interleaveWithoutAColour()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(std::optional<quint32>, answer);
+    QFETCH(int, chosen);
+    QFETCH(int, kept);
+    WindowFixture fixture(true, arguments);
+    fixture.window().show();
+    fixture.colors.setNextColor(answer);
+    clickIndicator(fixture.ui().rgbInterLeave->item(chosen));
+    QCOMPARE(fixture.window().formatSet().set().InterLeave, kept);
+    QCOMPARE(fixture.ui().rgbInterLeave->itemIndex(), kept);
+}
+
+void TestInputRules::setFileLeavingBackgroundsAsTheyAre()
+{
+    // A set file opened from the file manager (the program's argument) that leaves the
+    // backgrounds as they are keeps that choice through a run.
+    QTemporaryDir folder;
+    const QString set = folder.filePath(QStringLiteral("keep.tvx"));
+    QFile file(set);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[InterLeave]\r\nType=3\r\nColor=255\r\n");
+    file.close();
+    const QString document = folder.filePath(QStringLiteral("coloured.xls"));
+    QVERIFY(QFile(document).open(QIODevice::WriteOnly));
+    WindowFixture fixture(true, {set});
+    fixture.window().show();
+    QCOMPARE(fixture.window().formatSet().set().InterLeave, 3);
+    clickIndicator(fixture.ui().rgbInterLeave->item(1));   // no colour dialog: back to none
+    clickIndicator(fixture.ui().rgbInterLeave->item(3));
+    QCOMPARE(fixture.colors.opened, 0);
+    fixture.files.setNextFileName(document);
+    clickIndicator(fixture.ui().rbOneFile);
+    QTest::mouseClick(fixture.ui().btnStart, Qt::LeftButton);
+    QTRY_COMPARE(fixture.calc.jobs.size(), 1);
+    QCOMPARE(fixture.calc.jobs.constFirst().set.InterLeave, 3);
 }
 
 QTEST_MAIN(TestInputRules)

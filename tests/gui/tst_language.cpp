@@ -8,6 +8,7 @@
 #include "NoticeTable.h"
 #include "QtShellPort.h"
 #include "RadioGroup.h"
+#include "TextLimits.h"
 #include "TfrmAboutTablevane.h"
 #include "TfrmLanguageAndHelp.h"
 #include "TfrmParameters.h"
@@ -24,10 +25,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStringEncoder>
 #include <QStyle>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
+
+#include <clocale>
+#include <string>
 
 namespace {
 
@@ -64,6 +71,14 @@ QString caption(QWidget *window, const char *name)
 QString hint(QWidget *window, const char *name)
 {
     return window->findChild<QWidget *>(QString::fromLatin1(name))->toolTip();
+}
+
+void saveShot(QWidget &window, const QString &name)
+{
+    QCoreApplication::processEvents();
+    const QString shots = qEnvironmentVariable("TABLEVANE_LANGUAGE_SHOTS");
+    if (!shots.isEmpty())
+        window.grab().save(QStringLiteral("%1/%2.png").arg(shots, name));
 }
 
 // Chooses a language by its place in the list and presses OK, as a user would.
@@ -139,7 +154,9 @@ class TestLanguage : public QObject
 private slots:
     void init() { NoticeTable::SetDefaultNotices(); }
     void languageFileSetsItsTargetsAndEnglishComesBack();
-    void anotherLanguageShowsEnglishWhereItIsSilent();
+    void anotherLanguageKeepsWhatItDoesNotName();
+    void damagedFilesDoNotBreakTheWindow();
+    void preferencesWarningInTheStoredLanguage();
     void storedLanguageFile();
     void unreadableLanguageFile_data();
     void unreadableLanguageFile();
@@ -223,7 +240,7 @@ void TestLanguage::languageFileSetsItsTargetsAndEnglishComesBack()
     QCOMPARE(storedLanguage(fixture), QString());
 }
 
-void TestLanguage::anotherLanguageShowsEnglishWhereItIsSilent()
+void TestLanguage::anotherLanguageKeepsWhatItDoesNotName()
 {
     WindowFixture fixture;
     fixture.window().show();
@@ -231,16 +248,77 @@ void TestLanguage::anotherLanguageShowsEnglishWhereItIsSilent()
     QTemporaryDir lang;
     writeFile(lang.filePath(QStringLiteral("A.lng")),
               languageText(QStringLiteral("A"), {QStringLiteral("0010 A group"), QStringLiteral("0011 A folder"),
-                                                 QStringLiteral("0067 A hint"), QStringLiteral("7001 A none")}));
+                                                 QStringLiteral("0067 A hint"), QStringLiteral("7001 A none"),
+                                                 QStringLiteral("2011 A go")}));
     writeFile(lang.filePath(QStringLiteral("B.lng")), languageText(QStringLiteral("B"), {QStringLiteral("0010 B group")}));
     dialog.BuildLanguageList(lang.path());
     chooseLanguage(dialog, 1);
     QCOMPARE(caption(&fixture.window(), "rbManyFiles"), QStringLiteral("A folder"));
+    // B sets only its own target; A's texts stay where B is silent, messages included.
     chooseLanguage(dialog, 2);
     QCOMPARE(caption(&fixture.window(), "grbSelect"), QStringLiteral("B group"));
+    QCOMPARE(caption(&fixture.window(), "rbManyFiles"), QStringLiteral("A folder"));
+    QCOMPARE(hint(&fixture.window(), "grbWidth"), QStringLiteral("A hint"));
+    QCOMPARE(fixture.window().messages().text(0), QStringLiteral("A none"));
+    QCOMPARE(fixture.window().messages().caption(RunCaption::Start), QStringLiteral("A go"));
+    // Only English puts the built-in texts back (but where there is none).
+    chooseLanguage(dialog, 0);
+    QCOMPARE(caption(&fixture.window(), "grbSelect"), QStringLiteral("Work with..."));
     QCOMPARE(caption(&fixture.window(), "rbManyFiles"), QStringLiteral("...directory with files"));
-    QCOMPARE(hint(&fixture.window(), "grbWidth"), QString());
     QCOMPARE(fixture.window().messages().text(0), QStringLiteral("No file"));
+    QCOMPARE(hint(&fixture.window(), "grbWidth"), QStringLiteral("A hint"));
+}
+
+void TestLanguage::damagedFilesDoNotBreakTheWindow()
+{
+    // Under a UTF-8 locale, as on every current desktop.
+    const std::string locale = std::setlocale(LC_CTYPE, nullptr);
+    QVERIFY(std::setlocale(LC_CTYPE, "C.UTF-8"));
+    WindowFixture fixture;
+    TfrmTablevane &main = fixture.window();
+    main.show();
+    TfrmLanguageAndHelp &dialog = fixture.windows->frmLanguageAndHelp();
+    QTemporaryDir lang;
+    // A caption of 100,000 characters and a duplicate line in the run of Calc names.
+    QStringList calc;
+    for (int key = 3401; key <= 3420; ++key)
+        calc.append(QStringLiteral("%1 Calc %1").arg(key));
+    calc.insert(3, QStringLiteral("3403 Calc again"));
+    writeFile(lang.filePath(QStringLiteral("1-Huge.lng")),
+              languageText(QStringLiteral("Huge"), QStringList{QStringLiteral("0010 ") + QString(100000, QLatin1Char('W'))} + calc));
+    // The shipped Russian file as Windows has kept such files: in Windows-1251.
+    QFile shipped(AppPaths::joinPath(AppPaths::programFolder(), QStringLiteral("Lang/Russian.lng")));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QStringEncoder windows1251("windows-1251");
+    writeFile(lang.filePath(QStringLiteral("2-Windows.lng")), windows1251.encode(QString::fromUtf8(shipped.readAll())));
+    dialog.BuildLanguageList(lang.path());
+
+    chooseLanguage(dialog, 1);
+    const QRect room = main.screen()->availableGeometry();
+    QVERIFY2(main.frameGeometry().width() <= room.width() && main.frameGeometry().height() <= room.height(),
+             qPrintable(QStringLiteral("%1x%2").arg(main.frameGeometry().width()).arg(main.frameGeometry().height())));
+    QCOMPARE(caption(&main, "grbSelect").size(), TextLimits::MaxLanguageText);
+    // Each Calc name is its own key's: the Preferences list names the format it stores.
+    auto *saveAs = fixture.windows->frmParameters().findChild<QComboBox *>(QStringLiteral("cmbSaveAs"));
+    QCOMPARE(saveAs->itemText(2), QStringLiteral("Calc again"));
+    QCOMPARE(saveAs->itemText(3), QStringLiteral("Calc 3404"));
+    // The load says what it found, in the window.
+    const QString note = fixture.ui().sBar->currentMessage();
+    QVERIFY2(note.contains(QStringLiteral("1-Huge.lng")) && note.contains(QStringLiteral("cut (keys 10)"))
+                 && note.contains(QStringLiteral("keys 3403 given more than once")),
+             qPrintable(note));
+    saveShot(main, QStringLiteral("huge"));
+
+    QCOMPARE(dialog.languages().at(2).name, QStringLiteral("Русский"));
+    chooseLanguage(dialog, 2);
+    QCOMPARE(caption(&main, "grbFont"), QStringLiteral("Шрифт"));
+    QCOMPARE(main.messages().text(12), QStringLiteral("Обработка завершена"));
+    // Read without a doubt: the note about the file before goes.
+    QCOMPARE(fixture.ui().sBar->currentMessage(), QString());
+    // Qt's own buttons speak the file's language too.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+    saveShot(main, QStringLiteral("windows-1251"));
+    std::setlocale(LC_CTYPE, locale.c_str());
 }
 
 void TestLanguage::storedLanguageFile()
@@ -260,6 +338,8 @@ void TestLanguage::storedLanguageFile()
         QCOMPARE(caption(&fixture.window(), "grbFont"), found ? QStringLiteral("Schrift") : QStringLiteral("Font"));
         QCOMPARE(fixture.window().messages().text(12),
                  found ? QStringLiteral("Bearbeitung abgeschlossen") : QStringLiteral("Processing completed"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 found ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"));
         QCOMPARE(fixture.messages.shown.size(), 0);
         fixture.window().SaveProgramSettings();
         QCOMPARE(storedLanguage(fixture), stored);
@@ -269,6 +349,24 @@ void TestLanguage::storedLanguageFile()
         QCOMPARE(fixture.preferences.tables().tableC().at(3).displayName,
                  found ? QStringLiteral("OpenDocument-Tabelle (*.ods)") : QStringLiteral("OpenDocument SpreadSheet (*.ods)"));
     }
+}
+
+void TestLanguage::preferencesWarningInTheStoredLanguage()
+{
+    // The file is read before the language it names is applied; the warning about it is
+    // still worded wholly in that language.
+    WindowFixture fixture(true, {}, {}, false, false);
+    QDir().mkpath(fixture.config.filePath(QStringLiteral("Tablevane")));
+    writeFile(fixture.config.filePath(QStringLiteral("Tablevane/Tablevane.ini")),
+              "[Extension]\r\nExtension=7\r\n[Language]\r\nLanguageFile=Deutsch.lng\r\n");
+    fixture.create();
+    fixture.window().show();
+    QCOMPARE(fixture.messages.shown.size(), 1);
+    const QString text = fixture.messages.shown.constFirst().text;
+    QVERIFY2(text.startsWith(QStringLiteral("Die Einstellungsdatei "))
+                 && text.contains(QStringLiteral("sie enthält keine Wahl des Office-Programms; "
+                                                 "ihre Wahl der Dateiendung der Dokumente \"7\" ist ungültig")),
+             qPrintable(text));
 }
 
 void TestLanguage::unreadableLanguageFile_data()
@@ -311,9 +409,9 @@ void TestLanguage::listsAndFilesKeepTheirLimits()
     fixture.window().show();
     TfrmLanguageAndHelp &dialog = fixture.windows->frmLanguageAndHelp();
     QTemporaryDir lang;
-    // 300 key lines for the caption of grbFont: the 249th is the last one kept.
+    // More key lines than kept for the caption of grbFont: the last one kept counts.
     QStringList lines;
-    for (int i = 1; i <= 300; ++i)
+    for (int i = 1; i <= LanguageFile::MaxKeyLines + 50; ++i)
         lines.append(QStringLiteral("0030 Font %1").arg(i));
     writeFile(lang.filePath(QStringLiteral("000 long.lng")), languageText(QStringLiteral("Long"), lines));
     for (int i = 1; i < 300; ++i)
@@ -323,7 +421,7 @@ void TestLanguage::listsAndFilesKeepTheirLimits()
     QCOMPARE(dialog.languages().size(), 1 + TfrmLanguageAndHelp::MaxLanguageFiles);
     QCOMPARE(dialog.languages().at(2).name, QString());   // fewer than four lines: listed, no name
     chooseLanguage(dialog, 1);
-    QCOMPARE(caption(&fixture.window(), "grbFont"), QStringLiteral("Font 249"));
+    QCOMPARE(caption(&fixture.window(), "grbFont"), QStringLiteral("Font %1").arg(LanguageFile::MaxKeyLines));
 }
 
 void TestLanguage::helpFileChoice()

@@ -218,8 +218,8 @@ void TestBatch::unusablePreferencesRefuseTheRun_data()
     QByteArray noise(4096, Qt::Uninitialized);
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919 + 13) % 251);
-    QTest::newRow("random bytes") << noise << "holds no \"Office\" choice";
-    QTest::newRow("empty") << QByteArray("") << "holds no \"Office\" choice";
+    QTest::newRow("random bytes") << noise << "holds no choice of office";
+    QTest::newRow("empty") << QByteArray("") << "holds no choice of office";
     QTest::newRow("over 16 MB") << QByteArray(17 * 1024 * 1024, ';') << "cannot be read";
     QTest::newRow("folder") << QByteArray() << "cannot be read";
     QTest::newRow("Excel not installed")
@@ -227,7 +227,7 @@ void TestBatch::unusablePreferencesRefuseTheRun_data()
         << "(Microsoft Office Excel) is not installed";
     QTest::newRow("office out of range")
         << QByteArray("[Office]\r\nOffice=99\r\n[Extension]\r\nExtension=0\r\n[Save as]\r\nSave as=3\r\n")
-        << "\"Office\" value \"99\" is not valid";
+        << "choice of office \"99\" is not valid";
     QTest::newRow("save-as the office cannot write")
         << QByteArray("[Office]\r\nOffice=1\r\n[Extension]\r\nExtension=0\r\n[Save as]\r\nSave as=10\r\n")
         << "The installed office cannot write the format chosen";
