@@ -4,6 +4,7 @@
 #include "MessageTable.h"
 #include "NoticeTable.h"
 #include "PreferencesModel.h"
+#include "UndoTexts.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ void WindowLanguage::SetDefaultMessages()
 {
     m_messages.SetDefaultMessages();
     NoticeTable::SetDefaultNotices();
+    UndoTexts::setDefaults();
 }
 
 void WindowLanguage::putEnglish(bool alsoWithoutBuiltIn)
@@ -91,6 +93,7 @@ void WindowLanguage::applyKey(const QList<LanguageLine> &lines, int at)
         m_targets.setText(target, target.kind == TextKind::DialogTitle ? kDialogTitlePrefix + line.text : line.text);
     applyMessages(line);
     NoticeTable::setTextOfKey(line.key, line.text);
+    UndoTexts::setTextsOfKey(line.key, line.text);
 }
 
 void WindowLanguage::applyMessages(const LanguageLine &line)

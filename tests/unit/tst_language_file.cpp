@@ -5,6 +5,7 @@
 #include "MessageTable.h"
 #include "NoticeTable.h"
 #include "SaveAsTables.h"
+#include "UndoTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -163,6 +164,7 @@ void TestLanguageFile::shippedFilesHoldEveryKey()
         need(key);
     for (int key : NoticeTable::keys())
         need(key);
+    need(UndoTexts::Key);
     for (const LanguageKeyTable::TableCName &name : LanguageKeyTable::tableCNames())
         need(name.key);
     for (int key = 7001; key <= 7037; ++key) {
@@ -192,6 +194,17 @@ void TestLanguageFile::shippedFilesHoldEveryKey()
         for (auto it = place.globalMatch(english); it.hasNext();) {
             const QString marker = it.next().captured();
             QVERIFY2(texts.value(key).contains(marker), qPrintable(QStringLiteral("%1 lacks %2").arg(key).arg(marker)));
+        }
+    }
+    // The undo texts share one key, each part in its place with its own places.
+    const QStringList undoParts = texts.value(UndoTexts::Key).split(QLatin1Char('|'));
+    QCOMPARE(undoParts.size(), UndoTexts::count());
+    for (int part = 0; part < UndoTexts::count(); ++part) {
+        const QString english = UndoTexts::text(UndoText(part));
+        for (auto it = place.globalMatch(english); it.hasNext();) {
+            const QString marker = it.next().captured();
+            QVERIFY2(undoParts.at(part).contains(marker),
+                     qPrintable(QStringLiteral("9201 part %1 lacks %2").arg(part).arg(marker)));
         }
     }
 }
