@@ -75,6 +75,10 @@ std::optional<QString> RunKeeper::makeRoom(qint64 bytes)
 std::optional<QString> RunKeeper::keepFile(const QString &document, const FileContent &original, QString *name)
 {
     *name = QStringLiteral("%1-%2").arg(++m_counter, 4, 10, QLatin1Char('0')).arg(QFileInfo(document).fileName());
+    // Within the length a disk allows for a name: shortened at the front, the
+    // number and the extension kept.
+    while (QFile::encodeName(*name).size() > 240)
+        name->remove(5, 1);
     const std::filesystem::path from = QFileInfo(document).filesystemAbsoluteFilePath();
     const std::filesystem::path to = QFileInfo(m_manifest->originalPath(*name)).filesystemAbsoluteFilePath();
     std::error_code error;

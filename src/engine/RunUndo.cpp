@@ -95,7 +95,10 @@ void RunUndo::undoDocument(const DocumentHistory &history)
 void RunUndo::restoreOriginal(const DocumentHistory &history)
 {
     const QString original = m_manifest.originalPath(history.kept);
-    if (FileContent::of(original) != history.before) {
+    // Only a file of the run's own folder is ever put back, whatever the manifest says.
+    const QString originals = QFileInfo(m_manifest.originalPath(QString())).absolutePath();
+    const bool ownFile = QFileInfo(original).absolutePath() == originals;
+    if (!ownFile || FileContent::of(original) != history.before) {
         leaveAlone(history, UndoText::KeptDamaged);
         return;
     }
@@ -165,8 +168,10 @@ void RunUndo::putBack(const DocumentHistory &history)
 void RunUndo::leaveAlone(const DocumentHistory &history, UndoText reason, const QString &detail)
 {
     UndoReport::LeftAlone entry{history.path, reason, detail, QString()};
-    if (history.origin == DocumentHistory::Origin::Kept && reason != UndoText::KeptDamaged)
-        entry.original = m_manifest.originalPath(history.kept);
+    // Named only while it is the original: a user may look for it there.
+    const QString original = m_manifest.originalPath(history.kept);
+    if (history.origin == DocumentHistory::Origin::Kept && FileContent::of(original) == history.before)
+        entry.original = original;
     m_report.leftAlone.append(entry);
 }
 

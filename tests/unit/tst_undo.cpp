@@ -118,20 +118,26 @@ void TestUndo::storeRun(const QStringList &names, const KeptRunLimits &limits)
 
 void TestUndo::undoGivesEveryByteBack_data()
 {
+    QTest::addColumn<QString>("document");
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("ownFormat");
     QTest::addColumn<bool>("inTheWay");
     QTest::addColumn<bool>("otherDisk");   // the documents on another disk than the kept runs: copies
     QTest::addColumn<QString>("done");     // what the undo says it did
-    QTest::newRow("over itself") << "a.xls" << true << false << false << "restored: ";
-    QTest::newRow("over itself, kept as a copy") << "a.xls" << true << false << true << "restored: ";
-    QTest::newRow("beside it") << "a.ods" << true << false << false << "moved to the trash: ";
-    QTest::newRow("beside it, a file in the way") << "a.ods" << true << true << false << "put back from the trash: ";
-    QTest::newRow("another format under its name") << "a.xls" << false << false << false << "put back from the trash: ";
+    const QString longest = QString(250, QLatin1Char('n')) + QStringLiteral(".xls");   // 254 of 255 bytes
+    QTest::newRow("over itself") << "a.xls" << "a.xls" << true << false << false << "restored: ";
+    QTest::newRow("over itself, kept as a copy") << "a.xls" << "a.xls" << true << false << true << "restored: ";
+    QTest::newRow("over itself, the longest name") << longest << longest << true << false << false << "restored: ";
+    QTest::newRow("beside it") << "a.xls" << "a.ods" << true << false << false << "moved to the trash: ";
+    QTest::newRow("beside it, a file in the way")
+        << "a.xls" << "a.ods" << true << true << false << "put back from the trash: ";
+    QTest::newRow("another format under its name")
+        << "a.xls" << "a.xls" << false << false << false << "put back from the trash: ";
 }
 
 void TestUndo::undoGivesEveryByteBack()
 {
+    QFETCH(QString, document);
     QFETCH(QString, target);
     QFETCH(bool, ownFormat);
     QFETCH(bool, inTheWay);
@@ -142,16 +148,16 @@ void TestUndo::undoGivesEveryByteBack()
             QSKIP("no second disk (/dev/shm) here");
         m_folder = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tablevane-undo-XXXXXX"));
     }
-    QVERIFY(writeFile(path(QStringLiteral("a.xls")), "the original"));
-    QFile::setPermissions(path(QStringLiteral("a.xls")), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    QVERIFY(writeFile(path(document), "the original"));
+    QFile::setPermissions(path(document), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     if (inTheWay)
         QVERIFY(writeFile(path(target), "the user's a.ods"));
     QTest::qWait(20);   // a result written now has another time than the originals
     const QMap<QString, QString> before = contentsOf(m_folder->path());
-    const QFile::Permissions permissions = QFile::permissions(path(QStringLiteral("a.xls")));
+    const QFile::Permissions permissions = QFile::permissions(path(document));
     {
         RunKeeper keeper(KeptRunLimits{}, QDateTime::currentDateTime());
-        QCOMPARE(store(path(QStringLiteral("a.xls")), path(target), "the result", &keeper, ownFormat), std::nullopt);
+        QCOMPARE(store(path(document), path(target), "the result", &keeper, ownFormat), std::nullopt);
     }
     QCOMPARE(readFile(path(target)), QByteArray("the result"));
 
@@ -159,7 +165,7 @@ void TestUndo::undoGivesEveryByteBack()
     QCOMPARE(undoCommand({QStringLiteral("--undo")}, &out), int(UndoCommand::AllRestored));
     QVERIFY2(out.contains(done + path(target)), qPrintable(out));
     QCOMPARE(contentsOf(m_folder->path()), before);
-    QCOMPARE(QFile::permissions(path(QStringLiteral("a.xls"))), permissions);
+    QCOMPARE(QFile::permissions(path(document)), permissions);
     // Undone whole, the run is gone; nothing more to undo.
     QVERIFY(QDir(KeptRuns::folder()).isEmpty());
     QString err;
