@@ -381,6 +381,8 @@ void MainWindowUi::buildMenus(QMainWindow *window)
     RememberSet = named(File1->addAction(QStringLiteral("Remember set ")), "RememberSet");
     RememberSet->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     File1->addSeparator();
+    Undolastrun1 = named(File1->addAction(QStringLiteral("Undo last run")), "Undolastrun1");
+    File1->addSeparator();
     Exit1 = named(File1->addAction(QStringLiteral("Exit")), "Exit1");
 
     N6 = named(bar->addMenu(QStringLiteral("&Settings")), "N6");

@@ -99,6 +99,7 @@ public:
     QMenu *File1 = nullptr;
     QAction *OpenTVX1 = nullptr;
     QAction *RememberSet = nullptr;
+    QAction *Undolastrun1 = nullptr;
     QAction *Exit1 = nullptr;
     QMenu *N6 = nullptr;
     QAction *Parameters1 = nullptr;

@@ -1,5 +1,6 @@
 #include "TfrmParameters.h"
 
+#include "KeptRunsGroup.h"
 #include "MessagePort.h"
 #include "MessageTable.h"
 #include "RadioGroup.h"
@@ -65,6 +66,7 @@ void TfrmParameters::buildControls()
     lblTextDelimiter = named(new QLabel(QStringLiteral("Text delimiter"), this), "lblTextDelimiter");
     cmbTextDelimiter = named(new QComboBox(this), "cmbTextDelimiter");
     chkFixedWidth = named(new QCheckBox(QStringLiteral("Fixed column width"), this), "chkFixedWidth");
+    grbKeptRuns = new KeptRunsGroup(this);
     btnOk = named(new QPushButton(QStringLiteral("OK"), this), "btnOk");
     btnCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "btnCancel");
     btnOk->setDefault(true);
@@ -90,6 +92,7 @@ void TfrmParameters::buildControls()
     layout->addWidget(cmbSaveAs);
     layout->addWidget(chkDocTable);
     layout->addLayout(text);
+    layout->addWidget(grbKeptRuns);
     layout->addLayout(buttons);
 }
 
@@ -170,10 +173,13 @@ void TfrmParameters::showEvent(QShowEvent *event)
     emit showing();
     m_snapshot = m_model.takeSnapshot();
     m_model.applyTextOutputRule();
+    grbKeptRuns->applyTexts();
+    grbKeptRuns->setLimits(m_model.keptRunLimits());
 }
 
 void TfrmParameters::btnOkClick()
 {
+    m_model.setKeptRunLimits(grbKeptRuns->limits());
     emit saveRequested();
     const OfficeDetectionResult &found = m_model.detection();
     if (found.ExcelInstalled || found.CalcInstalled)

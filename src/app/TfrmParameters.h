@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class KeptRunsGroup;
 class MessagePort;
 class MessageTable;
 class OfficeDetectionPort;
@@ -66,6 +67,7 @@ private:
     QLabel *lblTextDelimiter = nullptr;
     QComboBox *cmbTextDelimiter = nullptr;
     QCheckBox *chkFixedWidth = nullptr;
+    KeptRunsGroup *grbKeptRuns = nullptr;
     QPushButton *btnOk = nullptr;
     QPushButton *btnCancel = nullptr;
 };

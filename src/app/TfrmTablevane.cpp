@@ -21,6 +21,7 @@
 #include "TfrmAboutTablevane.h"
 #include "TfrmLanguageAndHelp.h"
 #include "TfrmParameters.h"
+#include "UndoRunAction.h"
 #include "WindowPlacement.h"
 #include "WorkChoiceGroup.h"
 
@@ -141,6 +142,7 @@ void TfrmTablevane::FormCreate()
     m_applySheet = new ApplySheetGroup(m_ui, *m_run, *m_queries, *m_backendHost, this);
     m_rangeRules = new RangeComboRules(
         m_ui, [this] { return rangeGrid(); }, m_windowMessages, this);
+    m_undoRun = new UndoRunAction(m_ui, *m_run, m_windowMessages, this);
     connectControls();
 }
 
@@ -353,6 +355,8 @@ void TfrmTablevane::changeEvent(QEvent *event)
         // During a run the start button keeps saying what pressing it does now.
         if (m_run->runInProgress())
             setRunCaption(m_run->workerSuspended() ? RunCaption::Resume : RunCaption::Pause);
+        if (m_undoRun)
+            m_undoRun->refresh();
         fitToTexts();
     }
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
@@ -657,6 +661,11 @@ BackendHost &TfrmTablevane::backendHost()
 FormatJob TfrmTablevane::formatJob() const
 {
     return FormatJob::snapshot(m_formatSet, m_preferences);
+}
+
+KeptRunLimits TfrmTablevane::keptRunLimits() const
+{
+    return m_preferences.keptRunLimits();
 }
 
 void TfrmTablevane::setStatusText(const QString &text)

@@ -30,6 +30,7 @@ class RunController;
 class TfrmAboutTablevane;
 class TfrmLanguageAndHelp;
 class TfrmParameters;
+class UndoRunAction;
 class WorkChoiceGroup;
 
 // The main window: the formatting controls, the choice of what to work on, the run
@@ -87,6 +88,7 @@ public:
     OfficeBackend *backend(int office) override;
     BackendHost &backendHost() override;
     FormatJob formatJob() const override;
+    KeptRunLimits keptRunLimits() const override;
     void saveProgramSettings() override { SaveProgramSettings(); }
     void showSettingsSummary() override { ShowSettingsSummary(); }
     void setStatusText(const QString &text) override;
@@ -151,6 +153,7 @@ private:
     PatternWidthGroup *m_patternWidths = nullptr;
     ApplySheetGroup *m_applySheet = nullptr;
     RangeComboRules *m_rangeRules = nullptr;
+    UndoRunAction *m_undoRun = nullptr;
     std::unique_ptr<RunController> m_run;
     std::unique_ptr<EngineBackendHost> m_backendHost;
     std::unique_ptr<OfficeQueries> m_queries;

@@ -5,6 +5,7 @@
 #include "NoticeTable.h"
 #include "PreferencesModel.h"
 #include "SaveAsNameKeys.h"
+#include "UndoTexts.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ void WindowLanguage::SetDefaultMessages()
 {
     m_messages.SetDefaultMessages();
     NoticeTable::SetDefaultNotices();
+    UndoTexts::setDefaults();
 }
 
 void WindowLanguage::applyKey(const LanguageLine &line)
@@ -69,6 +71,7 @@ void WindowLanguage::applyKey(const LanguageLine &line)
         m_targets.setText(target, target.kind == TextKind::DialogTitle ? kDialogTitlePrefix + line.text : line.text);
     applyMessages(line);
     NoticeTable::setTextOfKey(line.key, line.text);
+    UndoTexts::setTextOfKey(line.key, line.text);
 }
 
 void WindowLanguage::applyMessages(const LanguageLine &line)

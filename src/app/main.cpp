@@ -17,6 +17,7 @@
 #include "TfrmSplash.h"
 #include "TerminationSignals.h"
 #include "TfrmTablevane.h"
+#include "UndoCommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,6 +25,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <thread>
@@ -90,6 +92,16 @@ int runBatch(int argc, char *argv[])
     return batch.run(*options);
 }
 
+int runUndo(int argc, char *argv[])
+{
+    // Files only: no office, no display.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tablevane"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return UndoCommand::run(app.arguments().mid(1), out, err);
+}
+
 int runWindow(int argc, char *argv[])
 {
     if (const std::optional<QString> missing = DisplayCheck::missingDisplay()) {
@@ -147,6 +159,8 @@ int runWindow(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     provideRuntimeFolder();
+    if (std::any_of(argv + 1, argv + argc, [](const char *argument) { return std::strcmp(argument, "--undo") == 0; }))
+        return runUndo(argc, argv);
     if (wantsBatch(argc, argv))
         return runBatch(argc, argv);
     return runWindow(argc, argv);

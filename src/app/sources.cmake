@@ -8,6 +8,7 @@ target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/FormatSetView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpContents.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeptRunsGroup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageTargets.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LogViewerWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowUi.cpp
@@ -32,6 +33,7 @@ target_sources(tablevane_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TfrmParameters.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TfrmSplash.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TfrmTablevane.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UndoRunAction.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ViewSheetNameHost.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowLanguage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowMessages.cpp

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class DocumentKeeper;
+
 // What an office back-end may touch outside the office: the log, the run's problem
 // flag, the progress display, message boxes, the results of the queries and the few
 // controls of the main window that a query refills.
@@ -28,6 +30,9 @@ public:
     // Pause and Stop are seen), and tells whether the program is ending meanwhile.
     virtual void processEvents() {}
     virtual bool runEnding() const { return false; }
+    // What a store tells of its changes so that the run can be undone; nothing outside
+    // a run, or when the run keeps nothing.
+    virtual DocumentKeeper *documentKeeper() { return nullptr; }
 
     virtual QueryResults &queryResults() = 0;
     virtual int maxScanColumns() const = 0;

@@ -38,8 +38,10 @@ BatchRunner::~BatchRunner()
 QString BatchRunner::usage()
 {
     return QStringLiteral("usage: tablevane --batch PATH [--set FILE.tvx] [--timings]\n"
+                          "       tablevane --undo [--list]\n"
                           "  PATH       a folder (its documents of the chosen extension) or one document\n"
-                          "  --timings  after each document, a line of where its time went (ms)");
+                          "  --timings  after each document, a line of where its time went (ms)\n"
+                          "  --undo     put back what the last run stored; --list shows the kept runs");
 }
 
 // "--option=value" as the two words "--option value".

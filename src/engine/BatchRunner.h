@@ -69,6 +69,7 @@ public:
     OfficeBackend *backend(int office) override { return m_backends.forOffice(office); }
     BackendHost &backendHost() override;
     FormatJob formatJob() const override;
+    KeptRunLimits keptRunLimits() const override { return m_preferences.keptRunLimits(); }
     void saveProgramSettings() override {}
     void showSettingsSummary() override {}
     void setStatusText(const QString &text) override;

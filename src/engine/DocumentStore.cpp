@@ -1,6 +1,7 @@
 #include "DocumentStore.h"
 
 #include "ProcessPresence.h"
+#include "StoreFailure.h"
 #include "StoreTarget.h"
 #include "TrashRecord.h"
 
@@ -26,17 +27,6 @@ bool sameFile(const QString &a, const QString &b)
                                        QFileInfo(b).filesystemAbsoluteFilePath(), error);
 }
 
-QString reasonOf(const std::error_code &error)
-{
-    if (error == std::errc::no_space_on_device)
-        return QStringLiteral("the disk is full");
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-        return QStringLiteral("permission denied");
-    if (error == std::errc::read_only_file_system)
-        return QStringLiteral("the disk is read-only");
-    return QString::fromStdString(error.message()).toLower();
-}
-
 QString folderNotWritable(const QString &folder)
 {
     return QStringLiteral("the folder %1 cannot be written (permission denied or a read-only disk)").arg(folder);
@@ -44,10 +34,11 @@ QString folderNotWritable(const QString &folder)
 
 } // namespace
 
-DocumentStore::DocumentStore(const QString &document, const QString &target)
+DocumentStore::DocumentStore(const QString &document, const QString &target, DocumentKeeper *keeper)
     : m_document(document)
     , m_documentFile(document)
     , m_target(target)
+    , m_keeper(keeper)
     , m_lock(document)
 {
 }
@@ -119,32 +110,51 @@ std::optional<QString> DocumentStore::place(bool ownFormat)
 std::optional<QString> DocumentStore::replaceDocument()
 {
     QFile::setPermissions(m_resultPath, QFileInfo(m_documentFile).permissions());
+    if (m_keeper) {
+        if (const std::optional<QString> refusal = m_keeper->keepOriginal(m_documentFile, m_resultPath))
+            return failPlacing(QStringLiteral("its original cannot be kept for \"Undo last run\": ") + *refusal);
+    }
     std::error_code error;
     // One rename: the document is whole before it and whole after it.
     std::filesystem::rename(QFileInfo(m_resultPath).filesystemAbsoluteFilePath(),
                             QFileInfo(m_documentFile).filesystemAbsoluteFilePath(), error);
     if (error)
-        return failPlacing(QStringLiteral("the document cannot be replaced: ") + reasonOf(error));
+        return withdraw(m_documentFile,
+                        QStringLiteral("the document cannot be replaced: ") + StoreFailure::reasonOf(error));
     removePrivateFolder();
     return std::nullopt;
 }
 
 std::optional<QString> DocumentStore::putInPlace()
 {
+    const QString target = QFileInfo(m_target).absoluteFilePath();
+    if (m_keeper) {
+        if (const std::optional<QString> refusal = m_keeper->placing(target, m_resultPath))
+            return failPlacing(QStringLiteral("the run cannot record its result for \"Undo last run\": ") + *refusal);
+    }
     const QFileInfo existing(m_target);
     std::optional<Trashed> moved;
     if (existing.exists() || existing.isSymLink()) {
         QString error;
         const std::optional<QString> where = StoreTarget::moveToTrash(m_target, &error);
-        if (!where)
-            return failPlacing(error.isEmpty() ? QStringLiteral("%1 cannot be moved to the trash").arg(m_target) : error);
+        if (!where) {
+            return withdraw(target,
+                            error.isEmpty() ? QStringLiteral("%1 cannot be moved to the trash").arg(m_target) : error);
+        }
         moved = Trashed{m_target, *where};
+        if (m_keeper) {
+            if (const std::optional<QString> refusal = m_keeper->movedToTrash(target, *where)) {
+                TrashRecord::restore(moved->where, moved->path);
+                return withdraw(target,
+                                QStringLiteral("the run cannot record the file it moved to the trash: ") + *refusal);
+            }
+        }
     }
     // Never over a file: one that appeared since is somebody's, and stays.
     if (!QFile::rename(m_resultPath, m_target)) {
         if (moved)
             TrashRecord::restore(moved->where, moved->path);
-        return failPlacing(QStringLiteral("the result cannot be put at %1").arg(m_target));
+        return withdraw(target, QStringLiteral("the result cannot be put at %1").arg(m_target));
     }
     if (moved)
         m_trashed.append(*moved);
@@ -156,6 +166,13 @@ std::optional<QString> DocumentStore::failPlacing(const QString &reason)
 {
     removePrivateFolder();
     return reason;
+}
+
+std::optional<QString> DocumentStore::withdraw(const QString &path, const QString &reason)
+{
+    if (m_keeper)
+        m_keeper->withdrawn(path);
+    return failPlacing(reason);
 }
 
 void DocumentStore::removePrivateFolder()

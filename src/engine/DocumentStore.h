@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DocumentFingerprint.h"
+#include "DocumentKeeper.h"
 #include "OfficeLockFile.h"
 
 #include <QList>
@@ -21,14 +22,18 @@
 //     the trash cannot take it, the result is removed and the file stays.
 //  4. Nothing is replaced that changed on disk since the document was read.
 //  5. While the document is in work, the office's lock file lies beside it.
+//  6. With a keeper (the run's, for undo), every change is announced to it first: the
+//     document's original is kept before the document is stored over, a result's
+//     place before it is taken, a file moved to the trash right after. A change the
+//     keeper refuses does not happen.
 // Every refusal and failure comes back as a reason in words; the files on disk are then
 // as they were, the private folder gone.
 class DocumentStore
 {
 public:
     // target: where the chosen format's result goes; the document's own path when that
-    // format keeps its extension.
-    DocumentStore(const QString &document, const QString &target);
+    // format keeps its extension. keeper: told of every change, when there is one.
+    DocumentStore(const QString &document, const QString &target, DocumentKeeper *keeper = nullptr);
     ~DocumentStore();
     DocumentStore(const DocumentStore &) = delete;
     DocumentStore &operator=(const DocumentStore &) = delete;
@@ -67,11 +72,13 @@ private:
     std::optional<QString> replaceDocument();
     std::optional<QString> putInPlace();
     std::optional<QString> failPlacing(const QString &reason);
+    std::optional<QString> withdraw(const QString &path, const QString &reason);
     void removePrivateFolder();
 
     QString m_document;
     QString m_documentFile;   // the file itself when the document is a link to it
     QString m_target;
+    DocumentKeeper *m_keeper = nullptr;
     bool m_replacesDocument = false;
     OfficeLockFile m_lock;
     DocumentFingerprint m_before;

@@ -46,6 +46,11 @@ bool EngineBackendHost::runEnding() const
     return m_run.shuttingDown();
 }
 
+DocumentKeeper *EngineBackendHost::documentKeeper()
+{
+    return m_run.documentKeeper();
+}
+
 void EngineBackendHost::setProblemLogged()
 {
     m_run.setProblemLogged();

@@ -24,6 +24,7 @@ public:
     void notice(const QString &text) override;
     void processEvents() override;
     bool runEnding() const override;
+    DocumentKeeper *documentKeeper() override;
     void reportProgress(int position, int count, ProgressWording wording) override;
     QueryResults &queryResults() override;
     int maxScanColumns() const override;

@@ -8,9 +8,11 @@
 #include "NoticeTable.h"
 #include "OfficeBackend.h"
 #include "RunHost.h"
+#include "RunKeeper.h"
 #include "RunLog.h"
 #include "RunTargets.h"
 #include "TWorkThread.h"
+#include "UndoTexts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -65,6 +67,7 @@ void RunController::StartRun()
         m_host.showMessage(refusal, MessageIcon::Warning);
         return;
     }
+    startKeeping();
     m_state.RunInProgress = true;
     m_host.setStatusText(QString());
     m_host.saveProgramSettings();
@@ -100,6 +103,35 @@ void RunController::findCollisions()
                                           [&](const QString &path) { return backend->targetPath(path, job); });
 }
 
+void RunController::startKeeping()
+{
+    finishKeeping();
+    const KeptRunLimits limits = m_host.keptRunLimits();
+    if (limits.keepOriginals) {
+        m_keeper = std::make_unique<RunKeeper>(limits, QDateTime::currentDateTime());
+        return;
+    }
+    // Once: a user who chose not to keep originals knows after the first word.
+    if (!m_keepingOffWarned) {
+        m_keepingOffWarned = true;
+        m_host.showMessage(UndoTexts::text(UndoText::KeepingOff), MessageIcon::Warning);
+    }
+}
+
+void RunController::finishKeeping()
+{
+    if (!m_keeper)
+        return;
+    m_keeper->finish();
+    m_keeper.reset();
+    emit keptRunClosed();
+}
+
+DocumentKeeper *RunController::documentKeeper() const
+{
+    return m_keeper.get();
+}
+
 void RunController::PauseOrResume()
 {
     if (!m_worker)
@@ -121,6 +153,9 @@ void RunController::StopRun()
     m_host.showSettingsSummary();
     openLogIfProblem();
     m_log.release();
+    // A step still finishing its document may store it yet.
+    if (!m_stepRunning)
+        finishKeeping();
     makeFreshWorker();
     emit runStopped();
 }
@@ -218,6 +253,8 @@ void RunController::RunStep(TWorkThread *caller)
     else
         runOneSheet(path);
     m_stepRunning = false;
+    if (!m_state.RunInProgress)
+        finishKeeping();   // the step Stop let finish
     if (m_shuttingDown)
         return;
     m_host.repaintWindow();
@@ -298,6 +335,7 @@ void RunController::EndRun()
     m_host.showSettingsSummary();
     openLogIfProblem();
     m_log.release();
+    finishKeeping();
     m_host.showMessage(m_messages.text(12), MessageIcon::Information);
     makeFreshWorker();
     emit runFinished();

@@ -11,7 +11,9 @@
 #include <memory>
 #include <vector>
 
+class DocumentKeeper;
 class RunHost;
+class RunKeeper;
 class TWorkThread;
 
 // Runs a list of documents one step at a time: Start, Pause/Resume, Stop, the step
@@ -59,6 +61,8 @@ public:
     bool shuttingDown() const { return m_shuttingDown; }
     // The log of the current or last run.
     QString logPath() const { return m_log.path(); }
+    // What the current run keeps for "Undo last run"; nothing when it keeps nothing.
+    DocumentKeeper *documentKeeper() const;
 
     static QString progressText(const MessageTable &messages, int position, int count, ProgressWording wording);
 
@@ -66,6 +70,7 @@ signals:
     void runFinished();   // the last document is done and the end of the run has run
     void runStopped();
     void documentFailed();   // a document (or one sheet of it) failed
+    void keptRunClosed();    // the run's record for "Undo last run" is complete
 
 private:
     void RunStep(TWorkThread *caller);
@@ -80,6 +85,8 @@ private:
     void makeFreshWorker();
     void openLogIfProblem();
     void reportLogFailure();
+    void startKeeping();
+    void finishKeeping();
 
     RunHost &m_host;
     MessageTable &m_messages;
@@ -90,6 +97,9 @@ private:
     std::unique_ptr<TWorkThread> m_worker;
     std::vector<std::unique_ptr<TWorkThread>> m_retired;
     QHash<int, QString> m_collisions;   // position -> reason, found at Start
+    // Lives until the run's last step has returned, also after a Stop.
+    std::unique_ptr<RunKeeper> m_keeper;
+    bool m_keepingOffWarned = false;
     bool m_stepRunning = false;
     bool m_shuttingDown = false;
     bool m_logFailureShown = false;

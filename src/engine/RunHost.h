@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FormatJob.h"
+#include "KeptRunLimits.h"
 #include "MessageIcon.h"
 #include "MessageTable.h"
 
@@ -30,6 +31,8 @@ public:
     virtual OfficeBackend *backend(int office) = 0;
     virtual BackendHost &backendHost() = 0;
     virtual FormatJob formatJob() const = 0;
+    // Read by Start: what the run keeps for "Undo last run".
+    virtual KeptRunLimits keptRunLimits() const { return KeptRunLimits{}; }
 
     // What the run changes around it.
     virtual void saveProgramSettings() = 0;

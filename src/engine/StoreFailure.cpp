@@ -25,4 +25,15 @@ QString reason(const QString &resultPath)
     return QStringLiteral("the office could not write the document in the chosen format");
 }
 
+QString reasonOf(const std::error_code &error)
+{
+    if (error == std::errc::no_space_on_device)
+        return QStringLiteral("the disk is full");
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
+        return QStringLiteral("permission denied");
+    if (error == std::errc::read_only_file_system)
+        return QStringLiteral("the disk is read-only");
+    return QString::fromStdString(error.message()).toLower();
+}
+
 } // namespace StoreFailure

@@ -328,3 +328,11 @@ SaveAsChoice PreferencesModel::saveAsChoice() const
     choice.textDelimiterCode = SaveAsTables::textDelimiterCode(m_textDelimiter);
     return choice;
 }
+
+void PreferencesModel::setKeptRunLimits(const KeptRunLimits &limits)
+{
+    if (limits == m_keptRunLimits)
+        return;
+    m_keptRunLimits = limits;
+    emit changed();
+}

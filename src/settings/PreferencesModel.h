@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeptRunLimits.h"
 #include "OfficeDetection.h"
 #include "SaveAsChoice.h"
 #include "SaveAsTables.h"
@@ -120,6 +121,10 @@ public:
     // The choices resolved against the tables, for a back-end call.
     SaveAsChoice saveAsChoice() const;
 
+    // What a run keeps for "Undo last run".
+    const KeptRunLimits &keptRunLimits() const { return m_keptRunLimits; }
+    void setKeptRunLimits(const KeptRunLimits &limits);
+
 signals:
     void changed();
 
@@ -148,4 +153,5 @@ private:
     bool m_codingVisible = false;
     bool m_delimitersVisible = false;
     bool m_officeChanged = false;
+    KeptRunLimits m_keptRunLimits;
 };

@@ -166,6 +166,7 @@ ProgramWindowState LoadProgramSettings(const IniFile &ini, PreferencesModel &pre
     window.APAStyle = ini.readBool(kApaStyle, QStringLiteral("APAStyle"), false);
     readOfficeChoices(ini, prefs, notes);
     readTextOutput(ini, prefs);
+    prefs.setKeptRunLimits(KeptRunLimits::read(ini));
     window.LanguageFile = ini.readString(kLanguage, QStringLiteral("LanguageFile"), QString());
     window.HelpFile = ini.readString(kHelp, QStringLiteral("HelpFile"), QString());
     return window;
@@ -208,6 +209,7 @@ bool SaveProgramSettings(const QString &appDataFolder, const PreferencesModel &p
     ini.writeBool(kSaveAs, QStringLiteral("CSV fixed width"), prefs.fixedWidth());
     ini.writeString(kLanguage, QStringLiteral("LanguageFile"), window.LanguageFile);
     ini.writeString(kHelp, QStringLiteral("HelpFile"), window.HelpFile);
+    prefs.keptRunLimits().write(ini);
     return ini.save(file);
 }
 

@@ -4,6 +4,7 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/FormatSetFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormatSetModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeptRunLimits.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageKeyTable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageNotes.cpp
@@ -15,6 +16,7 @@ target_sources(tablevane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/SaveAsNameKeys.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SaveAsTables.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextLimits.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UndoTexts.cpp
 )
 
 # A language file that is not UTF-8 on a UTF-8 desktop is read in the code page ICU's

@@ -19,7 +19,7 @@
 
 #include <memory>
 
-// The program's windows over test doubles: a private data folder, queued dialog
+// The program's windows over test doubles: private data folders, queued dialog
 // answers, recorded message boxes, a fake Calc back-end, the Excel back-end over a
 // simulated Excel and Word, and a detection answered by the test for Calc and by the
 // simulations for Excel and Word.
@@ -33,6 +33,7 @@ struct WindowFixture
         , calc(ProgressWording::Calc)
     {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         if (calcInstalled)
             detection.registered = {QStringLiteral("com.sun.star.ServiceManager")};
         excel.registered = !excelVersion.isEmpty();
@@ -55,6 +56,7 @@ struct WindowFixture
     MainWindowUi &ui() { return window().ui(); }
 
     QTemporaryDir config;
+    QTemporaryDir data;   // kept runs and the trash
     FakeMessagePort messages;
     FakeFileDialogPort files;
     FakeColorDialogPort colors;

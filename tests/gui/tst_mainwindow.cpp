@@ -46,6 +46,7 @@ private slots:
     void noOfficeLocksTheWindow();
     void folderRunThroughTheWindow();
     void folderChoiceRefusedDuringRun();
+    void undoLastRunFromTheFileMenu();
     void excelRunThroughTheWindow();
     void excelPatternChoice();
     void cancelledFolderChoiceKeepsOneFileChoice();
@@ -286,6 +287,48 @@ void TestMainWindow::folderRunThroughTheWindow()
     QCOMPARE(QString::fromLocal8Bit(log.readAll()), documents.filePath(QStringLiteral("b.xls")) + QStringLiteral(" can`t process document\r\n"));
     // Start wrote the preferences.
     QVERIFY(QFile::exists(AppPaths::AppDataFolder() + QStringLiteral("/Tablevane.ini")));
+}
+
+void TestMainWindow::undoLastRunFromTheFileMenu()
+{
+    QTemporaryDir documents;
+    for (const QString &name : {QStringLiteral("a.xls"), QStringLiteral("b.xls")}) {
+        QFile file(documents.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("original");
+    }
+    WindowFixture fixture;
+    fixture.calc.storesInPlace = true;
+    fixture.window().show();
+    MainWindowUi &ui = fixture.ui();
+    QAction *undo = ui.Undolastrun1;
+    QCOMPARE(ui.File1->actions().indexOf(undo), 3);   // its own part of the menu, above Exit
+    QCOMPARE(undo->text(), QStringLiteral("Undo last run"));
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(undo->statusTip(), QStringLiteral("No run to undo"));
+
+    fixture.files.setNextFileName(documents.path());
+    clickIndicator(ui.rbManyFiles);
+    QTest::mouseClick(ui.btnStart, Qt::LeftButton);
+    QTRY_VERIFY(fixture.messages.texts().contains(QStringLiteral("Processing completed")));
+    QVERIFY(undo->isEnabled());
+    QVERIFY2(undo->statusTip().endsWith(QStringLiteral("(2 documents)")), qPrintable(undo->statusTip()));
+    QCOMPARE(undo->toolTip(), undo->statusTip());
+
+    // Between the run and the undo the user changes b.
+    QFile b(documents.filePath(QStringLiteral("b.xls")));
+    QVERIFY(b.open(QIODevice::Append));
+    b.write("the user's work");
+    b.close();
+    undo->trigger();
+    QFile a(documents.filePath(QStringLiteral("a.xls")));
+    QVERIFY(a.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), QByteArray("original"));
+    const QString report = fixture.messages.texts().constLast();
+    QVERIFY2(report.startsWith(QStringLiteral("The run of ")), qPrintable(report));
+    QVERIFY(report.contains(QStringLiteral("Documents given back their original: 1\n\nLeft alone:\n")
+                            + documents.filePath(QStringLiteral("b.xls")) + QStringLiteral(": changed since the run")));
+    QVERIFY(!undo->isEnabled());
 }
 
 void TestMainWindow::folderChoiceRefusedDuringRun()

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QFile>
@@ -29,6 +30,7 @@ private slots:
     void cancelPutsBackTheSnapshotOnly();
     void officeChangeClearsPathAndPatternOnce();
     void unwritableFormatsAreDisabledAndRefused();
+    void keptRunsAreBoundedOnOk();
 
 private:
     static TfrmParameters &openDialog(WindowFixture &fixture);
@@ -262,6 +264,41 @@ void TestPreferences::unwritableFormatsAreDisabledAndRefused()
     fixture.window().HandleDroppedItem(file.fileName());
     QVERIFY(fixture.messages.texts().constLast().startsWith(QStringLiteral("The installed office cannot write")));
     QVERIFY(fixture.calc.calls.isEmpty());
+}
+
+void TestPreferences::keptRunsAreBoundedOnOk()
+{
+    WindowFixture fixture;
+    TfrmParameters &dialog = openDialog(fixture);
+    auto *keep = control<QCheckBox>(dialog, "chkKeepOriginals");
+    auto *runs = control<QSpinBox>(dialog, "spnKeptRuns");
+    auto *size = control<QSpinBox>(dialog, "spnKeptSize");
+    QVERIFY(keep->isChecked());
+    QCOMPARE(runs->value(), 10);
+    QCOMPARE(size->value(), 2048);
+    runs->setValue(4);
+    keep->click();
+    QVERIFY(!runs->isEnabled());
+    QTest::mouseClick(control<QPushButton>(dialog, "btnCancel"), Qt::LeftButton);
+    QCOMPARE(fixture.preferences.keptRunLimits(), KeptRunLimits{});
+
+    dialog.open();
+    QVERIFY(keep->isChecked());
+    QCOMPARE(runs->value(), 10);
+    runs->setValue(4);
+    size->setValue(300);
+    keep->click();
+    QTest::mouseClick(control<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
+    QCOMPARE(fixture.preferences.keptRunLimits(), (KeptRunLimits{false, 4, 300}));
+    QFile ini(fixture.config.filePath(QStringLiteral("Tablevane/Tablevane.ini")));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QVERIFY(ini.readAll().contains("[Undo]\r\nKeepOriginals=0\r\nKeptRuns=4\r\nKeptMegabytes=300\r\n"));
+
+    // Rendered for a look at the captions; kept when TABLEVANE_SCREENSHOT names a file.
+    dialog.open();
+    const QString target = qEnvironmentVariable("TABLEVANE_SCREENSHOT");
+    if (!target.isEmpty())
+        QVERIFY(dialog.grab().save(target));
 }
 
 QTEST_MAIN(TestPreferences)

@@ -11,7 +11,9 @@
 
 // A back-end that formats nothing: it records each call, fails the documents it is
 // told to fail the way a real back-end does (log line when logging is on, problem
-// flag), and reports progress in its office's wording.
+// flag), and reports progress in its office's wording. Told to, it stores each other
+// document over itself through the store a real back-end uses ("formatted " and the
+// document's bytes), the run's keeper told.
 class FakeOfficeBackend : public OfficeBackend
 {
 public:
@@ -41,6 +43,7 @@ public:
     QSet<QString> failingNames;      // file names (without folder) that fail
     QSet<QString> emptyNames;        // file names whose sheets have nothing to format
     int sheetCount = 1;              // the sheets of every document, as the queries report them
+    bool storesInPlace = false;
     std::function<void()> duringCall;   // runs inside each formatting call
     std::function<std::optional<QString>(const QString &path)> targetOf;   // where results go
 

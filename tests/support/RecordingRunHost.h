@@ -32,6 +32,7 @@ public:
     OfficeBackend *backend(int officeChoice) override { return backends.forOffice(officeChoice); }
     BackendHost &backendHost() override { return *engineHost; }
     FormatJob formatJob() const override;
+    KeptRunLimits keptRunLimits() const override { return limits; }
     void saveProgramSettings() override { ++settingsSaved; }
     void showSettingsSummary() override { ++summariesShown; }
     void setStatusText(const QString &text) override
@@ -63,6 +64,7 @@ public:
     bool oneFile = false;
     bool patternMissing = false;
     QString refusal;   // what saveAsRefusal answers
+    KeptRunLimits limits;
     int office = 1;
     OfficeBackends backends;
     MessageTable messages;

@@ -9,6 +9,7 @@
 #include "SaveAsNameKeys.h"
 #include "SaveAsTables.h"
 #include "TextLimits.h"
+#include "UndoTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -317,6 +318,8 @@ void TestLanguageFile::shippedFilesHoldEveryKey()
         need(key);
     for (int key : NoticeTable::keys())
         need(key);
+    for (int part = 0; part < UndoTexts::count(); ++part)
+        need(UndoTexts::FirstKey + part);
     for (const LanguageKeyTable::TableCName &name : LanguageKeyTable::tableCNames())
         need(name.key);
     for (int key = 7001; key <= 7037; ++key) {
@@ -346,6 +349,15 @@ void TestLanguageFile::shippedFilesHoldEveryKey()
         for (auto it = place.globalMatch(english); it.hasNext();) {
             const QString marker = it.next().captured();
             QVERIFY2(texts.value(key).contains(marker), qPrintable(QStringLiteral("%1 lacks %2").arg(key).arg(marker)));
+        }
+    }
+    // So does each undo text.
+    for (int part = 0; part < UndoTexts::count(); ++part) {
+        const QString english = UndoTexts::text(UndoText(part));
+        for (auto it = place.globalMatch(english); it.hasNext();) {
+            const QString marker = it.next().captured();
+            QVERIFY2(texts.value(UndoTexts::FirstKey + part).contains(marker),
+                     qPrintable(QStringLiteral("%1 lacks %2").arg(UndoTexts::FirstKey + part).arg(marker)));
         }
     }
 }

@@ -82,13 +82,15 @@ private slots:
         saved.setFieldDelimiter(4);
         saved.setTextDelimiter(1);
         saved.setFixedWidth(true);
+        saved.setKeptRunLimits(KeptRunLimits{false, 3, 500});
         const ProgramWindowState window{320, -40, true, "Deutsch.lng", "tablevane.chm"};
         QVERIFY(ProgramSettingsFile::SaveProgramSettings(folder(), saved, window));
         QCOMPARE(readAll(iniPath()),
                  QByteArray("[Position]\r\nLeft=320\r\nTop=-40\r\n[APAStyle]\r\nAPAStyle=1\r\n[Office]\r\nOffice=1\r\n"
                             "[Extension]\r\nExtension=0\r\n[Save as]\r\nSave as=16\r\nDoc=0\r\nCoding=21\r\n"
                             "CSV field delimiter=4\r\nCSV text delimiter=1\r\nCSV fixed width=1\r\n"
-                            "[Language]\r\nLanguageFile=Deutsch.lng\r\n[Help]\r\nHelpFile=tablevane.chm\r\n"));
+                            "[Language]\r\nLanguageFile=Deutsch.lng\r\n[Help]\r\nHelpFile=tablevane.chm\r\n"
+                            "[Undo]\r\nKeepOriginals=0\r\nKeptRuns=3\r\nKeptMegabytes=500\r\n"));
 
         PreferencesModel loaded;
         start(loaded, OfficeDetectionResult{true, 11, true, true, {}});
@@ -106,6 +108,7 @@ private slots:
         QCOMPARE(loaded.fieldDelimiter(), 4);
         QCOMPARE(loaded.textDelimiter(), 1);
         QVERIFY(loaded.fixedWidth());
+        QCOMPARE(loaded.keptRunLimits(), (KeptRunLimits{false, 3, 500}));
     }
 
     void emptyFileGivesTheReadDefaults()
@@ -187,7 +190,7 @@ private slots:
         const auto state = loadText("[position]\r\nleft=abc\r\ntop=99999999999\r\n[OFFICE]\r\noffice=1\r\n"
                                     "[extension]\r\nextension=7\r\n"
                                     "[save AS]\r\nsave as=999\r\ncoding=38\r\ncsv field delimiter=5\r\n"
-                                    "csv text delimiter=-1\r\n",
+                                    "csv text delimiter=-1\r\n[undo]\r\nkeptruns=0\r\nkeptmegabytes=x\r\n",
                                     prefs);
         QCOMPARE(state->Left, 100);
         QCOMPARE(state->Top, 100);
@@ -197,6 +200,7 @@ private slots:
         QCOMPARE(prefs.coding(), -1);
         QCOMPARE(prefs.fieldDelimiter(), 0);
         QCOMPARE(prefs.textDelimiter(), 0);
+        QCOMPARE(prefs.keptRunLimits(), KeptRunLimits{});
 
         PreferencesModel unknownOffice;
         start(unknownOffice, OfficeDetectionResult{true, 11, true, false, {}});

@@ -96,7 +96,7 @@ CalcFormatter::Outcome CalcFormatter::formatSheets(CalcOffice &office, const QSt
     // Checked before the office opens it: a document that will not be stored is not
     // worth formatting. The store outlives the session: the lock stays until the
     // office has let go of the document.
-    DocumentStore store(path, plan.targetPath);
+    DocumentStore store(path, plan.targetPath, m_host.documentKeeper());
     if (const std::optional<QString> refusal = store.begin())
         throw CalcRefusal(*refusal);
     CalcSession session(office);
