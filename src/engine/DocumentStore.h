@@ -20,7 +20,9 @@
 //  3. A file in the way goes to the trash only once its replacement is complete; when
 //     the trash cannot take it, the result is removed and the file stays.
 //  4. Nothing is replaced that changed on disk since the document was read.
-//  5. While the document is in work, the office's lock file lies beside it.
+//  5. While the document is in work, the office's lock file lies beside it; a document
+//     another office holds (its lock file, or Excel's owner file "~$NAME", beside it) is
+//     not replaced.
 // Every refusal and failure comes back as a reason in words; the files on disk are then
 // as they were, the private folder gone.
 class DocumentStore
