@@ -858,8 +858,10 @@ void TestExcelFormat::failuresEndExcelAndAreLogged()
         run.job.set.FontSize = QStringLiteral("1x");
     else if (change == QStringLiteral("row"))
         run.manualRange(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("x"), QStringLiteral("3"));
-    if (change == QStringLiteral("no word"))
+    if (change == QStringLiteral("no word")) {
         FormatDocumentExcel(run.excel, nullptr, XlsPath, sheet, 3, 7, run.job, run.host);
+        QVERIFY(run.excel.instances.empty());   // refused before Excel starts
+    }
     else
         run.format(sheet);
     verifyFailed(run, reason);

@@ -146,9 +146,14 @@ ExcelFormatOutcome ExcelFormatter::formatSheets(ExcelOffice &excel, const std::w
         ~Detach() { session = nullptr; }
     } detach{m_session};
     try {
+        const std::wstring documentPath = AutomationPaths::documentPath(path);
+        // What cannot be stored is refused before Excel starts.
+        const ExcelStorePlan plan = ExcelStorePlan::make(documentPath, m_job);
+        if (m_job.DocTable && !m_word)
+            throw DocumentRefusal("Word is not installed");
         session.emplace(excel);
         m_session = &*session;
-        return run(AutomationPaths::documentPath(path), pass, store);
+        return run(documentPath, plan, pass, store);
     } catch (const DocumentRefusal &e) {
         return {Kind::Failed, e.what(), e.what(), {}};
     } catch (const std::exception &e) {
@@ -164,10 +169,10 @@ ExcelFormatOutcome ExcelFormatter::formatSheets(ExcelOffice &excel, const std::w
     }
 }
 
-ExcelFormatOutcome ExcelFormatter::run(const std::wstring &documentPath, const Pass &pass, ResultStore &store)
+ExcelFormatOutcome ExcelFormatter::run(const std::wstring &documentPath, const ExcelStorePlan &plan, const Pass &pass,
+                                       ResultStore &store)
 {
     using Kind = ExcelFormatOutcome::Kind;
-    const ExcelStorePlan plan = ExcelStorePlan::make(documentPath, m_job);
     try {
         m_session->open(documentPath);
     } catch (const std::exception &e) {
@@ -441,8 +446,6 @@ void ExcelFormatter::writeResult(const std::vector<Target> &targets, const Excel
 void ExcelFormatter::exportToWord(const std::vector<Target> &targets, const std::wstring &documentPath,
                                   ResultStore &store)
 {
-    if (!m_word)
-        throw DocumentRefusal("Word is not installed");
     // The title is the name of the base path without its last extension; the base path
     // ends in ".txt" when Unicode text is chosen.
     std::wstring base = AutomationPaths::withoutExtension(documentPath);

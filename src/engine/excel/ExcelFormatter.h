@@ -86,7 +86,8 @@ private:
         std::optional<Range> range;
     };
 
-    ExcelFormatOutcome run(const std::wstring &documentPath, const Pass &pass, ResultStore &store);
+    ExcelFormatOutcome run(const std::wstring &documentPath, const ExcelStorePlan &plan, const Pass &pass,
+                           ResultStore &store);
     void checkLoaded(const std::wstring &documentPath) const;
     std::vector<int> sheetsOf(const Pass &pass);
     std::optional<Range> findRange();
