@@ -71,6 +71,10 @@ std::optional<QString> DocumentStore::begin()
     if (!QFileInfo(folder).isWritable())
         return folderNotWritable(folder);
     // A document only read may be open elsewhere; one to be replaced may not.
+    if (m_replacesDocument) {
+        if (const std::optional<QString> refusal = StoreTarget::ownerFileRefusal(m_document))
+            return refusal;
+    }
     if (m_lock.acquire() == OfficeLockFile::State::HeldElsewhere && m_replacesDocument)
         return StoreTarget::lockRefusal(m_lock.path());
     m_before = DocumentFingerprint::of(m_documentFile);

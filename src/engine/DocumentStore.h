@@ -21,7 +21,9 @@
 //  3. A file in the way goes to the trash only once its replacement is complete; when
 //     the trash cannot take it, the result is removed and the file stays.
 //  4. Nothing is replaced that changed on disk since the document was read.
-//  5. While the document is in work, the office's lock file lies beside it.
+//  5. While the document is in work, the office's lock file lies beside it; a document
+//     another office holds (its lock file, or Excel's owner file "~$NAME", beside it) is
+//     not replaced.
 //  6. With a keeper (the run's, for undo), every change is announced to it first: the
 //     document's original is kept before the document is stored over, a result's
 //     place before it is taken, a file moved to the trash right after. A change the

@@ -36,6 +36,15 @@ QString lockRefusal(const QString &lockPath)
     return QStringLiteral("the document is open in another program (lock file %1)").arg(QFileInfo(lockPath).fileName());
 }
 
+std::optional<QString> ownerFileRefusal(const QString &document)
+{
+    const QFileInfo info(document);
+    const QFileInfo owner(info.absoluteDir(), QStringLiteral("~$") + info.fileName());
+    if (!owner.exists() && !owner.isSymLink())
+        return std::nullopt;
+    return QStringLiteral("the document is open in Excel (owner file %1)").arg(owner.fileName());
+}
+
 std::optional<QString> moveToTrash(const QString &path, QString *error)
 {
     const QFileInfo existing(path);

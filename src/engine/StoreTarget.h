@@ -14,6 +14,9 @@ namespace StoreTarget {
 std::optional<QString> readOnlyRefusal(const QString &path);
 // The refusal of a document another office holds open (its lock file lies beside it).
 QString lockRefusal(const QString &lockPath);
+// The refusal of a document Excel holds open for writing: its owner file "~$NAME" lies
+// beside it. Nothing when there is none.
+std::optional<QString> ownerFileRefusal(const QString &document);
 
 // Moves an existing file at path to the trash. Returns where it went, or nothing when
 // there was no file; throws nothing: *error is set and the file stays where it is when

@@ -1,7 +1,25 @@
 #include "FakeExcelWorkbook.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cwchar>
+
+namespace {
+
+bool binaryWorkbook(int fileFormat)
+{
+    // xlWorkbookNormal, xlExcel2..xlExcel9795, xlTemplate, xlAddIn, xlExcel8.
+    static const int formats[] = {-4143, 16, 17, 18, 27, 29, 33, 35, 39, 43, 56};
+    return std::find(std::begin(formats), std::end(formats), fileFormat) != std::end(formats);
+}
+
+int lineAt(const std::map<std::pair<int, int>, int> &lines, int a, int b)
+{
+    const auto it = lines.find({a, b});
+    return it == lines.end() ? FakeExcelNoLine : it->second;
+}
+
+} // namespace
 
 FakeExcelInput::FakeExcelInput(const wchar_t *text)
     : value(AutomationValue::fromText(text))
@@ -19,6 +37,12 @@ FakeExcelCell FakeExcelSheet::cell(int row, int column) const
 {
     const auto it = cells.find({row, column});
     return it == cells.end() ? FakeExcelCell() : it->second;
+}
+
+FakeExcelEdges FakeExcelSheet::edges(int row, int column) const
+{
+    return {lineAt(verticalLines, row, column - 1), lineAt(verticalLines, row, column),
+            lineAt(horizontalLines, row - 1, column), lineAt(horizontalLines, row, column)};
 }
 
 double FakeExcelSheet::width(int column) const
@@ -46,4 +70,14 @@ FakeExcelWorkbook FakeExcelWorkbook::withSheets(const std::vector<std::wstring> 
         book.sheets.push_back(sheet);
     }
     return book;
+}
+
+int FakeExcelWorkbook::lastColumn(int excelMajorVersion) const
+{
+    return excelMajorVersion > 11 && !binaryWorkbook(fileFormat) ? 16384 : 256;
+}
+
+int FakeExcelWorkbook::lastRow(int excelMajorVersion) const
+{
+    return excelMajorVersion > 11 && !binaryWorkbook(fileFormat) ? 1048576 : 65536;
 }

@@ -1,12 +1,12 @@
 #include "FakeWord.h"
 
 #include "AutomationError.h"
+#include "FakeStandIn.h"
 #include "WordApplication.h"
 #include "WordCells.h"
 #include "WordDocument.h"
 #include "WordDocuments.h"
 #include "WordFont.h"
-#include "WordOptions.h"
 #include "WordPageSetup.h"
 #include "WordParagraphFormat.h"
 #include "WordRows.h"
@@ -20,6 +20,8 @@
 namespace {
 
 using Kind = FakeWordSelection::Kind;
+
+const std::string StandIn = "FAKE-WORD-DOCUMENT";
 
 // An instance of the simulation and the calls every object of it shares.
 class Session
@@ -36,6 +38,15 @@ public:
         m_word.check(member);
         if (m_instance->quit)
             throw AutomationError(member, "the instance has quit");
+        if (m_instance->process->ended())
+            throw AutomationError(member, "the remote procedure call failed: the server process has ended");
+        if (m_word.promptOn.count(member))
+            prompt(member, "a question of " + member);
+        m_instance->process->tick();
+    }
+    [[noreturn]] void prompt(const std::string &member, const std::string &question) const
+    {
+        m_instance->process->prompt(member, question);
     }
     FakeWord &word() const { return m_word; }
     FakeWordInstance &instance() const { return *m_instance; }
@@ -64,7 +75,9 @@ public:
                 take(block);
             break;
         case Kind::Cursor:
-            take(tables ? s.first - 1 : s.first);
+            // An insertion point is inside the block it stands at: in a table only when
+            // that block is one.
+            take(s.first);
             break;
         case Kind::TableRow:
             if (tables)
@@ -189,11 +202,16 @@ class FakeTables : public WordTables
 public:
     FakeTables(Session session, std::vector<int> blocks) : m_session(std::move(session)), m_blocks(std::move(blocks)) {}
 
+    int count() override
+    {
+        m_session.check("Tables.Count");
+        return int(m_blocks.size());
+    }
     std::unique_ptr<WordTable> item(int index) override
     {
         m_session.check("Tables.Item");
         if (index < 1 || index > int(m_blocks.size()))
-            throw AutomationError("Tables.Item", "the selection holds no such table");
+            throw AutomationError("Tables.Item", "The requested member of the collection does not exist.");
         return std::make_unique<FakeTable>(m_session, m_blocks[index - 1]);
     }
 
@@ -326,35 +344,21 @@ public:
         m_session.check("PageSetup.Orientation");
         document().orientation = orientation;
     }
-    void setTopMargin(const std::wstring &margin) override { document().topMargin = points("PageSetup.TopMargin", margin); }
-    void setBottomMargin(const std::wstring &margin) override
-    {
-        document().bottomMargin = points("PageSetup.BottomMargin", margin);
-    }
-    void setLeftMargin(const std::wstring &margin) override { document().leftMargin = points("PageSetup.LeftMargin", margin); }
-    void setRightMargin(const std::wstring &margin) override
-    {
-        document().rightMargin = points("PageSetup.RightMargin", margin);
-    }
+    void setTopMargin(double points) override { document().topMargin = margin("PageSetup.TopMargin", points); }
+    void setBottomMargin(double points) override { document().bottomMargin = margin("PageSetup.BottomMargin", points); }
+    void setLeftMargin(double points) override { document().leftMargin = margin("PageSetup.LeftMargin", points); }
+    void setRightMargin(double points) override { document().rightMargin = margin("PageSetup.RightMargin", points); }
 
 private:
     FakeWordDocument &document() { return m_session.instance().documents.at(m_document); }
 
-    // A margin given as text, read in the current measurement unit.
-    double points(const std::string &member, const std::wstring &margin)
+    // A margin in points (Word refuses one beyond 22 inches).
+    double margin(const std::string &member, double points)
     {
         m_session.check(member);
-        static const double perUnit[] = {72.0, 72.0 / 2.54, 72.0 / 25.4, 1.0, 12.0};
-        const int unit = m_session.word().measurementUnit;
-        std::size_t used = 0;
-        double value = 0;
-        try {
-            value = std::stod(margin, &used);
-        } catch (...) {
-        }
-        if (used == 0 || used != margin.size() || unit < 0 || unit > 4)
-            throw AutomationError(member, "not a measurement");
-        return value * perUnit[unit];
+        if (points < 0 || points > 1584)
+            throw AutomationError(member, "The measurement must be between 0 and 1584 pt.");
+        return points;
     }
 
     Session m_session;
@@ -376,11 +380,34 @@ public:
         m_session.check("Document.PageSetup");
         return std::make_unique<FakePageSetup>(m_session, m_document);
     }
+    std::unique_ptr<WordTables> tables() override
+    {
+        m_session.check("Document.Tables");
+        std::vector<int> tables;
+        for (std::size_t block = 0; block < document().blocks.size(); ++block) {
+            if (document().blocks[block].isTable)
+                tables.push_back(int(block));
+        }
+        return std::make_unique<FakeTables>(m_session, tables);
+    }
     void saveAs(const std::wstring &fileName, int fileFormat) override
     {
         m_session.check("Document.SaveAs");
+        if (fileFormat < 0)
+            throw AutomationError("Document.SaveAs", "no such file format");
+        FakeWord &word = m_session.word();
+        const bool alerts = m_session.instance().displayAlerts;
+        // Word 2007 and later check a save in the Word 97-2003 format for what it loses.
+        if (alerts && fileFormat == 0)
+            m_session.prompt("Document.SaveAs", "the compatibility check");
+        if (word.exists(fileName)) {
+            if (alerts)
+                m_session.prompt("Document.SaveAs", "replace the existing file");
+            word.overwritten.push_back(fileName);
+        }
         document().savedAs = fileName;
         document().savedFormat = fileFormat;
+        word.write(fileName, document());
     }
 
 private:
@@ -407,26 +434,6 @@ public:
         if (index < 1 || index > int(m_session.instance().documents.size()))
             throw AutomationError("Documents.Item", "no such document");
         return std::make_unique<FakeDocument>(m_session, index - 1);
-    }
-
-private:
-    Session m_session;
-};
-
-class FakeOptions : public WordOptions
-{
-public:
-    explicit FakeOptions(Session session) : m_session(std::move(session)) {}
-
-    int measurementUnit() override
-    {
-        m_session.check("Options.MeasurementUnit");
-        return m_session.word().measurementUnit;
-    }
-    void setMeasurementUnit(int unit) override
-    {
-        m_session.check("Options.MeasurementUnit");
-        m_session.word().measurementUnit = unit;
     }
 
 private:
@@ -463,11 +470,6 @@ public:
         m_session.check("Application.Selection");
         return std::make_unique<FakeSelection>(m_session);
     }
-    std::unique_ptr<WordOptions> options() override
-    {
-        m_session.check("Application.Options");
-        return std::make_unique<FakeOptions>(m_session);
-    }
     std::unique_ptr<WordDocument> activeDocument() override
     {
         m_session.check("Application.ActiveDocument");
@@ -479,6 +481,7 @@ public:
         m_session.check("Application.Quit");
         m_session.instance().quit = true;
     }
+    std::shared_ptr<AutomationProcess> process() override { return m_session.instance().process; }
 
 private:
     Session m_session;
@@ -491,6 +494,40 @@ std::unique_ptr<WordApplication> FakeWord::createApplication()
     check("createApplication");
     instances.push_back(std::make_shared<FakeWordInstance>());
     return std::make_unique<FakeApplication>(Session(*this, instances.back()));
+}
+
+bool FakeWordInstance::operator==(const FakeWordInstance &other) const
+{
+    return visible == other.visible && displayAlerts == other.displayAlerts && quit == other.quit
+        && documents == other.documents && selection == other.selection
+        && process->prompts() == other.process->prompts();
+}
+
+void FakeWord::write(const std::wstring &path, const FakeWordDocument &document)
+{
+    if (!FakeStandIn::onRealDisk(path)) {
+        disk[path] = document;
+        return;
+    }
+    m_written.push_back(document);
+    FakeStandIn::write(path, StandIn, m_written.size() - 1);
+}
+
+std::optional<FakeWordDocument> FakeWord::read(const std::wstring &path) const
+{
+    if (FakeStandIn::onRealDisk(path)) {
+        const std::optional<int> number = FakeStandIn::number(path, StandIn);
+        if (!number || *number < 0 || *number >= int(m_written.size()))
+            return std::nullopt;
+        return m_written[std::size_t(*number)];
+    }
+    const auto it = disk.find(path);
+    return it == disk.end() ? std::nullopt : std::optional<FakeWordDocument>(it->second);
+}
+
+bool FakeWord::exists(const std::wstring &path) const
+{
+    return FakeStandIn::onRealDisk(path) ? FakeStandIn::exists(path) : disk.count(path) > 0;
 }
 
 void FakeWord::check(const std::string &member) const

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "FakeClipboard.h"
+#include "FakeOfficeProcess.h"
 #include "WordOffice.h"
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -80,17 +82,27 @@ struct FakeWordInstance
     bool quit = false;
     std::vector<FakeWordDocument> documents;
     FakeWordSelection selection;
+    std::shared_ptr<FakeOfficeProcess> process = std::make_shared<FakeOfficeProcess>();
 
-    bool operator==(const FakeWordInstance &) const = default;
+    // Quit, or its process ended.
+    bool ended() const { return quit || process->ended(); }
+    bool operator==(const FakeWordInstance &other) const;
 };
 
-// A simulated Word for the table export and the presence check. Paste takes the table
-// from the clipboard that the simulated Excel fills. An insertion point right after a
-// table counts as inside it (Word keeps it in the table's last cell), so the selection's
-// tables are found after a paste or a collapse. Margins given as text are read in the
-// measurement unit, which Word keeps among the user's settings: it lives here, beyond
-// any one instance. Members named in failOn ("Selection.Paste", "Document.SaveAs",
-// "createApplication", ...) throw AutomationError, as does any call after Quit.
+// A simulated Word for the table export and the presence check, as strict as Word's
+// documented object model where the export depends on it. Paste takes the table from
+// the clipboard that the simulated Excel fills and leaves the insertion point in the
+// paragraph after the table, where the selection holds no table (as Word does); a
+// collapse to the end of a selected table lands there too. Margins are points. SaveAs
+// writes the document under the name given: where its folder exists on the real disk as
+// a small stand-in file ("FAKE-WORD-DOCUMENT <n>"), elsewhere into "disk".
+//
+// Members named in failOn ("Selection.Paste", "Document.SaveAs", "createApplication",
+// ...) throw AutomationError, as does any call after Quit or once the process has
+// ended. A member named in promptOn shows a prompt: the call waits until the watchdog
+// ends the process (FakeOfficeProcess). Word's own prompts come as Word asks them: SaveAs
+// in the Word 97-2003 format runs the compatibility check, and SaveAs over an existing
+// file asks to replace it, while alerts are on.
 class FakeWord : public WordOffice
 {
 public:
@@ -98,14 +110,29 @@ public:
 
     bool classRegistered() override { return registered; }
     std::unique_ptr<WordApplication> createApplication() override;
+    ProcessProgress::Limits watchLimits() const override { return limits; }
 
     bool registered = true;
     std::wstring version = L"16.0";
-    int measurementUnit = 1;   // centimetres
     std::set<std::string> failOn;
+    std::set<std::string> promptOn;
     std::vector<std::shared_ptr<FakeWordInstance>> instances;
     FakeClipboard &clipboard;
+    // The documents SaveAs wrote where no real folder is, by path.
+    std::map<std::wstring, FakeWordDocument> disk;
+    std::vector<std::wstring> overwritten;
+    // Short enough for a test to see a prompt ended, long enough for a loaded machine
+    // (a test of a question shortens it further).
+    ProcessProgress::Limits limits{std::chrono::seconds(5), std::chrono::minutes(5), std::chrono::milliseconds(25)};
 
     FakeWordInstance &lastInstance() { return *instances.back(); }
     void check(const std::string &member) const;
+    // Writes a saved document: as a stand-in where its folder exists, else into "disk".
+    void write(const std::wstring &path, const FakeWordDocument &document);
+    // The document saved at a path, read back through its stand-in where there is one.
+    std::optional<FakeWordDocument> read(const std::wstring &path) const;
+    bool exists(const std::wstring &path) const;
+
+private:
+    std::vector<FakeWordDocument> m_written;
 };

@@ -164,6 +164,7 @@ void TestDocumentStore::refusesBeforeTheOfficeOpens_data()
     QTest::newRow("missing") << "gone.xls" << "gone.ods" << "the file does not exist";
     QTest::newRow("read-only, stored over") << "ro.xls" << "ro.xls" << "the document is read-only";
     QTest::newRow("open elsewhere, stored over") << "a.xls" << "a.xls" << "open in another program";
+    QTest::newRow("open in Excel, stored over") << "b.xls" << "b.xls" << "open in Excel (owner file ~$b.xls)";
 }
 
 void TestDocumentStore::refusesBeforeTheOfficeOpens()
@@ -177,6 +178,8 @@ void TestDocumentStore::refusesBeforeTheOfficeOpens()
     QVERIFY(writeFile(path(QStringLiteral("ro.xls")), "read only"));
     QFile::setPermissions(path(QStringLiteral("ro.xls")), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     QVERIFY(writeFile(path(QStringLiteral(".~lock.a.xls#")), ",someone,host,01.01.2026 10:00,;"));
+    QVERIFY(writeFile(path(QStringLiteral("b.xls")), "open in Excel"));
+    QVERIFY(writeFile(path(QStringLiteral("~$b.xls")), "someone"));
     const QStringList before = entries();
     {
         DocumentStore store(path(document), path(target));

@@ -1,20 +1,36 @@
-#include "AutomationPaths.h"
 #include "ExcelBackend.h"
 #include "FakeExcel.h"
 #include "FakeWord.h"
 #include "FormatDocumentExcel.h"
 #include "FormatJob.h"
+#include "ProcessProgress.h"
 #include "RecordingBackendHost.h"
 
 #include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QPoint>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-const QString Path = QStringLiteral("/data/work/table.xls");
+// A fresh folder of every test (and data row): documents are real files there.
+QString WorkDir;
+QString XlsPath;
+
+QString inWork(const QString &name)
+{
+    return WorkDir + QLatin1Char('/') + name;
+}
+
+std::wstring wide(const QString &path)
+{
+    return path.toStdWString();
+}
 
 // A header row and five rows in A1:C6: texts in column A, numbers in B and C.
 FakeExcelWorkbook table(const std::vector<std::wstring> &sheets = {L"Sheet1"})
@@ -42,6 +58,24 @@ FormatJob defaultJob()
     return job;
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every file and folder of the work folder, hidden ones too.
+QStringList workFolder()
+{
+    return QDir(WorkDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 struct Run
 {
     FakeClipboard clipboard;
@@ -50,12 +84,19 @@ struct Run
     RecordingBackendHost host;
     FormatJob job = defaultJob();
 
-    Run() { excel.disk[Path.toStdWString()] = table(); }
+    // The document table.xls holds book; nothing is put there without one.
+    explicit Run(const std::optional<FakeExcelWorkbook> &book = table())
+    {
+        if (book)
+            put(*book);
+    }
 
-    void format(int sheet = 1, const QString &path = Path)
+    void put(const FakeExcelWorkbook &book, const QString &path = XlsPath) { excel.addFile(wide(path), book); }
+    void format(int sheet = 1, const QString &path = XlsPath)
     {
         FormatDocumentExcel(excel, &word, path, sheet, 3, 7, job, host);
     }
+    void formatAll(const QString &path = XlsPath) { FormatAllSheetsExcel(excel, &word, path, 3, 7, job, host); }
     void manualRange(const QString &left, const QString &right, const QString &top, const QString &bottom)
     {
         job.set.RangeAuto = false;
@@ -64,9 +105,14 @@ struct Run
         job.set.TopDigit = top;
         job.set.BottomDigit = bottom;
     }
-    FakeExcelSheet &original(int sheet = 1) { return excel.disk[Path.toStdWString()].sheet(sheet); }
-    // The document as it is on disk after the store over itself.
-    const FakeExcelSheet &stored(int sheet = 1) { return original(sheet); }
+    FakeExcelWorkbook stored(const QString &path = XlsPath) const
+    {
+        const std::optional<FakeExcelWorkbook> book = excel.read(wide(path));
+        if (!book)
+            qWarning("no workbook at %s", qPrintable(path));
+        return book.value_or(FakeExcelWorkbook::withSheets({L"missing", L"missing", L"missing"}));
+    }
+    FakeExcelSheet sheet(int number = 1, const QString &path = XlsPath) const { return stored(path).sheet(number); }
     int saves() const
     {
         int count = 0;
@@ -76,14 +122,21 @@ struct Run
         }
         return count;
     }
+    QString lastLog() const { return host.logLines.isEmpty() ? QString() : host.logLines.last().second; }
 };
 
-// Every instance hidden, ended with alerts and input back on, its workbook closed.
+// Every instance hidden, ended with alerts and input back on, its workbook closed, the
+// clipboard let go, no question left unanswered.
 void verifyExcelEnded(const FakeExcel &excel, bool alertsRestorable = true)
 {
     QVERIFY(excel.everyInstanceQuit());
     for (const auto &instance : excel.instances) {
+        if (instance->process->ended())
+            continue;   // ended by the watchdog: nothing is left of it
+        QVERIFY(instance->quit);
         QVERIFY(!instance->anyWorkbookOpen());
+        QVERIFY(!instance->cutCopyMode);
+        QVERIFY(instance->process->prompts().empty());
         if (alertsRestorable) {
             QVERIFY(instance->alertsOnAtQuit);
             QVERIFY(instance->interactiveAtQuit);
@@ -101,14 +154,18 @@ void verifyProgress(const RecordingBackendHost &host)
 
 void verifyStored(Run &run)
 {
-    QVERIFY(!run.host.problemLogged);
-    QVERIFY(run.host.logLines.isEmpty());
+    QVERIFY2(!run.host.problemLogged, qPrintable(run.lastLog()));
+    for (const auto &line : run.host.logLines)
+        QVERIFY2(line.second.contains(QStringLiteral("moved to the trash")), qPrintable(line.second));
     QCOMPARE(run.saves(), 1);
     verifyProgress(run.host);
     verifyExcelEnded(run.excel);
+    QVERIFY(run.excel.overwritten.empty());
 }
 
-void verifyFailed(Run &run, const QString &path = Path)
+// One log line: the local date and time, " - " and the path; then " - ", message 46
+// and, where one is known, the reason.
+void verifyFailed(Run &run, const QString &reason = QString(), const QString &path = XlsPath)
 {
     QVERIFY(run.host.problemLogged);
     QCOMPARE(run.saves(), 0);
@@ -117,12 +174,13 @@ void verifyFailed(Run &run, const QString &path = Path)
         QVERIFY(run.host.logLines.isEmpty());
         return;
     }
-    // The local date and time, " - " and the path; then " - " and message 46.
     QCOMPARE(run.host.logLines.size(), 1);
     const QString first = run.host.logLines.first().first;
     QVERIFY2(first.startsWith(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)), qPrintable(first));
     QVERIFY2(first.endsWith(QStringLiteral(" - ") + path), qPrintable(first));
-    QCOMPARE(run.host.logLines.first().second, QStringLiteral(" - can`t process document"));
+    const QString second = run.host.logLines.first().second;
+    QVERIFY2(second.startsWith(QStringLiteral(" - can`t process document") + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason)),
+             qPrintable(second));
 }
 
 bool filled(const FakeExcelSheet &sheet, int row, int column)
@@ -132,97 +190,131 @@ bool filled(const FakeExcelSheet &sheet, int row, int column)
 
 } // namespace
 
-// FormatDocumentExcel over the simulated Excel (and Word): what the document looks like
-// afterwards, what was stored, and how every way out ends Excel.
+// FormatDocumentExcel and FormatAllSheetsExcel over the simulated Excel (and Word), on
+// real files: what the document looks like afterwards, where it was stored, what became
+// of the files on disk, and how every way out ends Excel.
 class TestExcelFormat : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void emptyFirstCellClosesUnsaved();
-    void scanStopsAtGapsAndBounds_data();
-    void scanStopsAtGapsAndBounds();
+    void init();
+    void emptyFirstCellFailsWithItsReason();
+    void scanStopsAtGapsAndTheGrid_data();
+    void scanStopsAtGapsAndTheGrid();
     void manualRangeIsPutInOrder_data();
     void manualRangeIsPutInOrder();
     void fontOnTheWholeRange_data();
     void fontOnTheWholeRange();
     void edgesAndCornersAreBold_data();
     void edgesAndCornersAreBold();
-    void pageSetup_data();
-    void pageSetup();
+    void pageSetupAndHeader_data();
+    void pageSetupAndHeader();
     void bordersAndApa_data();
     void bordersAndApa();
     void interleave_data();
     void interleave();
     void widthsFittedOrFromThePattern();
-    void storedUnderTheOutputBase_data();
-    void storedUnderTheOutputBase();
-    void wordTableLeavesTheWorkbookUnsaved();
+    void storedInPlaceOrBesideIt_data();
+    void storedInPlaceOrBesideIt();
+    void saveAsChoiceWithoutDocumentedFormatIsRefused_data();
+    void saveAsChoiceWithoutDocumentedFormatIsRefused();
+    void filesOnDiskAreRespected_data();
+    void filesOnDiskAreRespected();
+    void misreadDocumentIsRefused_data();
+    void misreadDocumentIsRefused();
+    void wordTableLeavesTheWorkbookUnchanged();
     void failuresEndExcelAndAreLogged_data();
     void failuresEndExcelAndAreLogged();
-    void sheetsOfOneDocumentAccumulateInPlace();
+    void noQuestionHangsARun_data();
+    void noQuestionHangsARun();
+    void watchdogTellsAHangFromWork();
+    void allSheetsInOneOpening_data();
+    void allSheetsInOneOpening();
+
+private:
+    QTemporaryDir m_data;
 };
 
 void TestExcelFormat::initTestCase()
 {
     // The failures here are wanted; their diagnostics would only hide real output.
     QLoggingCategory::setFilterRules(QStringLiteral("tablevane.excel.warning=false"));
+    // Files in the way of a result go to a trash of the test's own.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.filePath(QStringLiteral("data"))));
 }
 
-void TestExcelFormat::emptyFirstCellClosesUnsaved()
+void TestExcelFormat::init()
 {
-    Run run;
-    run.original().cells.erase({1, 1});
-    run.format();
-    QCOMPARE(run.saves(), 0);
-    QVERIFY(!run.host.problemLogged);
-    QVERIFY(run.host.logLines.isEmpty());
-    verifyProgress(run.host);
-    verifyExcelEnded(run.excel);
-    QVERIFY(!filled(run.stored(), 1, 2));
+    static int tests = 0;
+    WorkDir = m_data.filePath(QStringLiteral("work-%1").arg(++tests));
+    QVERIFY(QDir().mkpath(WorkDir));
+    XlsPath = inWork(QStringLiteral("table.xls"));
 }
 
-void TestExcelFormat::scanStopsAtGapsAndBounds_data()
+void TestExcelFormat::emptyFirstCellFailsWithItsReason()
+{
+    // Nothing formatted is no success: the document fails with the reason, unchanged.
+    FakeExcelWorkbook book = table();
+    book.sheet().cells.erase({1, 1});
+    Run run(book);
+    const QByteArray before = readAll(XlsPath);
+    run.format();
+    verifyFailed(run, QStringLiteral("nothing to format: cell A1 of sheet 1 is empty"));
+    verifyExcelEnded(run.excel);
+    QCOMPARE(readAll(XlsPath), before);
+    QCOMPARE(workFolder(), QStringList{QStringLiteral("table.xls")});
+}
+
+void TestExcelFormat::scanStopsAtGapsAndTheGrid_data()
 {
     QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("fileFormat");  // as Excel reads the document
     QTest::addColumn<int>("columns");     // filled cells of the first row from A1
     QTest::addColumn<int>("rows");        // filled cells of the first column from A1
     QTest::addColumn<QPoint>("gap");      // an empty cell (column, row), none at 0
     QTest::addColumn<QPoint>("corner");   // the bottom-right cell found (column, row)
-    QTest::newRow("first-column gap") << "16.0" << 3 << 6 << QPoint(1, 4) << QPoint(3, 3);
-    QTest::newRow("first-row gap") << "16.0" << 3 << 6 << QPoint(2, 1) << QPoint(1, 6);
-    QTest::newRow("256 columns") << "11.0" << 300 << 2 << QPoint() << QPoint(256, 2);
-    QTest::newRow("16384 columns") << "16.0" << 16384 << 2 << QPoint() << QPoint(16384, 2);
+    QTest::newRow("first-column gap") << "16.0" << 56 << 3 << 6 << QPoint(1, 4) << QPoint(3, 3);
+    QTest::newRow("first-row gap") << "16.0" << 56 << 3 << 6 << QPoint(2, 1) << QPoint(1, 6);
+    QTest::newRow("Excel 2003: 256 columns") << "11.0" << -4143 << 300 << 2 << QPoint() << QPoint(256, 2);
+    QTest::newRow("a .xls in Excel 2016: 256 columns") << "16.0" << 56 << 300 << 2 << QPoint() << QPoint(256, 2);
+    QTest::newRow("a .xlsx in Excel 2016: 16384 columns") << "16.0" << 51 << 16384 << 2 << QPoint() << QPoint(16384, 2);
 }
 
-void TestExcelFormat::scanStopsAtGapsAndBounds()
+void TestExcelFormat::scanStopsAtGapsAndTheGrid()
 {
     QFETCH(QString, version);
+    QFETCH(int, fileFormat);
     QFETCH(int, columns);
     QFETCH(int, rows);
     QFETCH(QPoint, gap);
     QFETCH(QPoint, corner);
-    Run run;
-    run.excel.version = version.toStdWString();
-    if (version == QStringLiteral("11.0")) {
-        run.job.maxScanColumns = 256;
-        run.job.maxScanRows = 65536;
-    }
-    FakeExcelSheet &sheet = run.original();
-    sheet.cells.clear();
-    for (int column = 1; column <= columns; ++column)
+    FakeExcelWorkbook book = FakeExcelWorkbook::withSheets();
+    book.fileFormat = fileFormat;
+    FakeExcelSheet &sheet = book.sheet();
+    for (int column = 1; column <= std::min(columns, book.lastColumn(16)); ++column)
         sheet.cellRef(1, column).value = AutomationValue::fromText(L"h");
     for (int row = 1; row <= rows; ++row)
         sheet.cellRef(row, 1).value = AutomationValue::fromText(L"v");
     sheet.cellRef(3, 5).value = AutomationValue::fromText(L"beyond");   // inside only when the scan reaches it
     sheet.cells.erase({gap.y(), gap.x()});
-    run.format();
+    const QString path = inWork(fileFormat == 51 ? QStringLiteral("table.xlsx") : QStringLiteral("table.xls"));
+    Run run(std::nullopt);
+    run.put(book, path);
+    run.excel.version = version.toStdWString();
+    run.job.saveAs.ExcelMajorVersion = int(version.toDouble());
+    run.job.saveAs.excelCode = fileFormat == 51 ? 51 : 1;
+    if (version == QStringLiteral("11.0")) {
+        run.job.maxScanColumns = 256;
+        run.job.maxScanRows = 65536;
+    }
+    run.format(1, path);
     verifyStored(run);
-    QVERIFY(filled(run.stored(), corner.y(), corner.x()));
-    QVERIFY(!filled(run.stored(), corner.y() + 1, corner.x()));
-    if (corner.x() < run.excel.lastColumn())
-        QVERIFY(!filled(run.stored(), corner.y(), corner.x() + 1));
+    const FakeExcelSheet stored = run.sheet(1, path);
+    QVERIFY(filled(stored, corner.y(), corner.x()));
+    QVERIFY(!filled(stored, corner.y() + 1, corner.x()));
+    QVERIFY(!filled(stored, corner.y(), corner.x() + 1));
 }
 
 void TestExcelFormat::manualRangeIsPutInOrder_data()
@@ -249,7 +341,7 @@ void TestExcelFormat::manualRangeIsPutInOrder()
     run.job.set.InterLeaveColor = 0x00CCFFCC;
     run.format();
     verifyStored(run);
-    const FakeExcelSheet &sheet = run.stored();
+    const FakeExcelSheet sheet = run.sheet();
     QVERIFY(filled(sheet, topLeft.y(), topLeft.x()));
     QVERIFY(filled(sheet, bottomRight.y(), bottomRight.x()));
     QVERIFY(!filled(sheet, topLeft.y(), topLeft.x() - 1));
@@ -288,20 +380,21 @@ void TestExcelFormat::fontOnTheWholeRange()
     run.job.set.FontColor = 0x00123456;
     run.format();
     verifyStored(run);
-    const FakeExcelCell inside = run.stored().cell(4, 2);
+    const FakeExcelCell inside = run.sheet().cell(4, 2);
     QCOMPARE(QString::fromStdWString(inside.fontName), expectedName);
     QCOMPARE(inside.fontSize, expectedSize);
     QVERIFY(inside.bold && inside.italic);
     QCOMPARE(inside.fontColor, 0x00123456u);   // Windows colours go to Excel unchanged
-    QCOMPARE(run.stored().cell(7, 2).fontSize, 10);
+    QCOMPARE(run.sheet().cell(7, 2).fontSize, 10);
 
-    // The top row: bold and centred, or normal and left.
-    QCOMPARE(run.stored().cell(1, 2).horizontalAlignment, 3);
+    // The top row: bold and centred, or normal and left (xlHAlignCenter, xlHAlignLeft).
+    QCOMPARE(run.sheet().cell(1, 2).horizontalAlignment, -4108);
+    init();
     Run plain;
     plain.job.set.BoldTopLine = false;
     plain.format();
-    QVERIFY(!plain.stored().cell(1, 2).bold);
-    QCOMPARE(plain.stored().cell(1, 2).horizontalAlignment, 2);
+    QVERIFY(!plain.sheet().cell(1, 2).bold);
+    QCOMPARE(plain.sheet().cell(1, 2).horizontalAlignment, -4131);
 }
 
 void TestExcelFormat::edgesAndCornersAreBold_data()
@@ -337,40 +430,47 @@ void TestExcelFormat::edgesAndCornersAreBold()
     run.job.set.BoldLastLine = bottom;
     run.format();
     verifyStored(run);
-    const FakeExcelSheet &s = run.stored();
+    const FakeExcelSheet s = run.sheet();
     const QList<bool> actual = {s.cell(3, 1).bold, s.cell(3, 3).bold, s.cell(6, 2).bold, s.cell(1, 1).bold,
                                 s.cell(1, 3).bold, s.cell(6, 1).bold, s.cell(6, 3).bold};
     QCOMPARE(actual, bold);
     QVERIFY(!s.cell(3, 2).bold);
 }
 
-void TestExcelFormat::pageSetup_data()
+void TestExcelFormat::pageSetupAndHeader_data()
 {
     QTest::addColumn<int>("orientation");
     QTest::addColumn<bool>("fileName");
     QTest::addColumn<bool>("pageNumbers");
+    QTest::addColumn<QString>("centreBefore");
     QTest::addColumn<int>("excelOrientation");
     QTest::addColumn<QStringList>("headers");   // left, centre
-    QTest::newRow("portrait, file name") << 0 << true << false << 1 << QStringList{"&F", ""};
-    QTest::newRow("landscape, page numbers") << 1 << false << true << 2 << QStringList{"", "&P"};
-    QTest::newRow("as is, both") << 2 << true << true << 2 << QStringList{"&F", "&P"};
+    QTest::newRow("portrait, file name: the centre is the user's") << 0 << true << false << "centre" << 1
+                                                                   << QStringList{"&F", "centre"};
+    QTest::newRow("landscape, page numbers after the user's centre") << 1 << false << true << "centre" << 2
+                                                                     << QStringList{"", "centre&P"};
+    QTest::newRow("as is, formatted again: still one page number") << 2 << true << true << "Page &P of &N && more&P"
+                                                                   << 2 << QStringList{"&F", "Page  of &N && more&P"};
 }
 
-void TestExcelFormat::pageSetup()
+void TestExcelFormat::pageSetupAndHeader()
 {
     QFETCH(int, orientation);
     QFETCH(bool, fileName);
     QFETCH(bool, pageNumbers);
+    QFETCH(QString, centreBefore);
     QFETCH(int, excelOrientation);
     QFETCH(QStringList, headers);
-    Run run;
-    run.original().pageSetup.orientation = 2;
+    FakeExcelWorkbook book = table();
+    book.sheet().pageSetup.orientation = 2;
+    book.sheet().pageSetup.centerHeader = centreBefore.toStdWString();
+    Run run(book);
     run.job.set.Orientation = orientation;
     run.job.set.FName = fileName;
     run.job.set.PageNumeration = pageNumbers;
     run.format();
     verifyStored(run);
-    const FakeExcelPageSetup &page = run.stored().pageSetup;
+    const FakeExcelPageSetup page = run.sheet().pageSetup;
     QCOMPARE(page.orientation, excelOrientation);
     QCOMPARE(QString::fromStdWString(page.leftHeader), headers.at(0));
     QCOMPARE(QString::fromStdWString(page.centerHeader), headers.at(1));
@@ -382,13 +482,17 @@ void TestExcelFormat::bordersAndApa_data()
     QTest::addColumn<bool>("borders");
     QTest::addColumn<bool>("apa");
     QTest::addColumn<bool>("automatic");
-    QTest::addColumn<QList<int>>("lines");   // left, right, top, bottom of an inner cell
+    QTest::addColumn<QList<int>>("lines");        // left, right, top, bottom of an inner cell
     QTest::addColumn<QList<int>>("alignments");   // columns A, B below the top row
+    const int none = FakeExcelNoLine;
     QTest::newRow("borders") << true << false << true << QList<int>{1, 1, 1, 1} << QList<int>{0, 0};
-    QTest::newRow("no borders") << false << false << true << QList<int>{-4142, -4142, -4142, -4142}
-                                << QList<int>{0, 0};
-    QTest::newRow("apa") << true << true << true << QList<int>{0, 0, 1, 1} << QList<int>{2, 1};
-    QTest::newRow("apa with combos") << true << true << false << QList<int>{0, 0, 1, 1} << QList<int>{0, 0};
+    QTest::newRow("no borders") << false << false << true << QList<int>{none, none, none, none} << QList<int>{0, 0};
+    // The lines between the cells are shared: the top line of each cell is the bottom
+    // line of the one above it.
+    QTest::newRow("apa") << true << true << true << QList<int>{none, none, 1, 1} << QList<int>{-4131, 1};
+    QTest::newRow("apa without borders") << false << true << true << QList<int>{none, none, 1, 1}
+                                         << QList<int>{-4131, 1};
+    QTest::newRow("apa with combos") << true << true << false << QList<int>{none, none, 1, 1} << QList<int>{0, 0};
 }
 
 void TestExcelFormat::bordersAndApa()
@@ -405,16 +509,15 @@ void TestExcelFormat::bordersAndApa()
         run.manualRange(QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("1"), QStringLiteral("6"));
     run.format();
     verifyStored(run);
-    const FakeExcelSheet &s = run.stored();
-    const FakeExcelCell inner = s.cell(3, 2);
-    QCOMPARE((QList<int>{inner.leftLine, inner.rightLine, inner.topLine, inner.bottomLine}), lines);
+    const FakeExcelSheet s = run.sheet();
+    const FakeExcelEdges inner = s.edges(3, 2);
+    QCOMPARE((QList<int>{inner.left, inner.right, inner.top, inner.bottom}), lines);
     QCOMPARE((QList<int>{s.cell(4, 1).horizontalAlignment, s.cell(4, 2).horizontalAlignment}), alignments);
-    QCOMPARE(s.cell(1, 1).horizontalAlignment, 3);   // the top row keeps its own
+    QCOMPARE(s.cell(1, 1).horizontalAlignment, -4108);   // the top row keeps its own
     const FakeExcelPageSetup &page = s.pageSetup;
     QCOMPARE(page.centerHorizontally, apa);
-    const double margin = apa ? 72 : 50.4;
-    QCOMPARE(page.leftMargin, margin);
-    QCOMPARE(page.rightMargin, margin);
+    QCOMPARE(page.leftMargin, apa ? 72 : 50.4);
+    QCOMPARE(page.rightMargin, apa ? 72 : 50.4);
     QCOMPARE(page.topMargin, apa ? 72 : 54.0);
     QCOMPARE(page.bottomMargin, apa ? 72 : 54.0);
 }
@@ -443,24 +546,26 @@ void TestExcelFormat::interleave()
     QFETCH(QStringList, combos);
     QFETCH(QList<QPoint>, coloured);
     QFETCH(QList<QPoint>, plain);
-    Run run;
+    FakeExcelWorkbook book = table();
     if (mode == 0 || mode == 3) {
         for (int row = 1; row <= 6; ++row) {
             for (int column = 1; column <= 3; ++column)
-                run.original().cellRef(row, column).fill = 0x00FF0000;   // an earlier background
+                book.sheet().cellRef(row, column).fill = 0x00FF0000;   // an earlier background
         }
     }
+    Run run(book);
     run.manualRange(combos.at(0), combos.at(1), combos.at(2), combos.at(3));
     run.job.set.InterLeave = mode;
     run.job.set.InterLeaveColor = 0x00CCFFCC;
     run.format();
     verifyStored(run);
+    const FakeExcelSheet sheet = run.sheet();
     for (const QPoint &cell : coloured)
-        QVERIFY2(run.stored().cell(cell.y(), cell.x()).fill.has_value(), qPrintable(QStringLiteral("%1,%2").arg(cell.x()).arg(cell.y())));
+        QVERIFY2(sheet.cell(cell.y(), cell.x()).fill.has_value(), qPrintable(QStringLiteral("%1,%2").arg(cell.x()).arg(cell.y())));
     if (mode == 1 || mode == 2)
-        QCOMPARE(*run.stored().cell(coloured.first().y(), coloured.first().x()).fill, 0x00CCFFCCu);
+        QCOMPARE(*sheet.cell(coloured.first().y(), coloured.first().x()).fill, 0x00CCFFCCu);
     for (const QPoint &cell : plain)
-        QVERIFY2(!run.stored().cell(cell.y(), cell.x()).fill, qPrintable(QStringLiteral("%1,%2").arg(cell.x()).arg(cell.y())));
+        QVERIFY2(!sheet.cell(cell.y(), cell.x()).fill, qPrintable(QStringLiteral("%1,%2").arg(cell.x()).arg(cell.y())));
 }
 
 void TestExcelFormat::widthsFittedOrFromThePattern()
@@ -468,9 +573,10 @@ void TestExcelFormat::widthsFittedOrFromThePattern()
     Run run;
     run.format();
     verifyStored(run);
-    QVERIFY(run.stored().autoFitted == (std::set<int>{1, 2, 3}));
+    QVERIFY(run.sheet().autoFitted == (std::set<int>{1, 2, 3}));
 
     // A pattern of 3 columns over a range of 5: only the first 3 get widths.
+    init();
     Run pattern;
     pattern.manualRange(QStringLiteral("B"), QStringLiteral("F"), QStringLiteral("1"), QStringLiteral("6"));
     pattern.job.set.WidthByPattern = true;
@@ -478,59 +584,219 @@ void TestExcelFormat::widthsFittedOrFromThePattern()
     pattern.job.patternColumnCount = 3;
     pattern.format();
     verifyStored(pattern);
-    const FakeExcelSheet &s = pattern.stored();
+    const FakeExcelSheet s = pattern.sheet();
     QCOMPARE((QList<double>{s.width(1), s.width(2), s.width(3), s.width(4), s.width(5)}),
              (QList<double>{8.43, 11, 12, 13, 8.43}));
     QVERIFY(s.autoFitted.empty());
+
+    // Excel takes no width over 255: the document fails, unchanged.
+    init();
+    Run wide;
+    wide.job.set.WidthByPattern = true;
+    wide.job.patternWidths = {0, 300};
+    wide.job.patternColumnCount = 1;
+    const QByteArray before = readAll(XlsPath);
+    wide.format();
+    verifyFailed(wide);
+    QCOMPARE(readAll(XlsPath), before);
 }
 
-void TestExcelFormat::storedUnderTheOutputBase_data()
+void TestExcelFormat::storedInPlaceOrBesideIt_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("name");   // given to SaveAs
-    QTest::newRow("in place") << Path << 1 << "/data/work/table";
-    QTest::newRow("unicode text") << Path << 42 << "/data/work/table.txt";
-    QTest::newRow("two dots") << "/data/work/report.final.xls" << 51 << "/data/work/report.final";
-    QTest::newRow("drive root") << "C:\\\\report.xls" << 1 << "C:\\report";
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("readAs");     // the format Excel reads the document in
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("code");       // the save-as table's
+    QTest::addColumn<int>("saveAs");     // the number SaveAs is given
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("after");  // the source: "replaced", "kept" or "trashed"
+    QTest::newRow("xls in place") << "table.xls" << 56 << "16.0" << 1 << 56 << "table.xls" << "replaced";
+    QTest::newRow("xls in place, Excel 2003") << "table.xls" << -4143 << "11.0" << 1 << -4143 << "table.xls"
+                                              << "replaced";
+    QTest::newRow("xls to xlsx") << "table.xls" << 56 << "16.0" << 51 << 51 << "table.xlsx" << "kept";
+    QTest::newRow("Unicode text") << "table.xls" << 56 << "16.0" << 42 << 42 << "table.txt" << "kept";
+    QTest::newRow("tab-delimited text") << "table.xls" << 56 << "16.0" << 3 << -4158 << "table.txt" << "kept";
+    QTest::newRow("two dots") << "report.final.xls" << 56 << "16.0" << 51 << 51 << "report.final.xlsx" << "kept";
+    QTest::newRow("HTML named xls") << "table.xls" << 44 << "16.0" << 1 << 56 << "table.xls" << "trashed";
+    QTest::newRow("xlsx in place") << "table.xlsx" << 51 << "16.0" << 51 << 51 << "table.xlsx" << "replaced";
+    QTest::newRow("upper-case extension") << "T.XLS" << 56 << "16.0" << 1 << 56 << "T.XLS" << "replaced";
 }
 
-void TestExcelFormat::storedUnderTheOutputBase()
+// Where a result goes, from the format Excel read and the format chosen: over the
+// document only in its own format; anywhere else beside it, and the document itself in
+// the trash when a result of another format takes its name. Always through a result in
+// a private folder first.
+void TestExcelFormat::storedInPlaceOrBesideIt()
 {
-    QFETCH(QString, path);
+    QFETCH(QString, source);
+    QFETCH(int, readAs);
+    QFETCH(QString, version);
     QFETCH(int, code);
-    QFETCH(QString, name);
-    Run run;
-    run.excel.disk[AutomationPaths::documentPath(path.toStdWString())] = table();
+    QFETCH(int, saveAs);
+    QFETCH(QString, target);
+    QFETCH(QString, after);
+    FakeExcelWorkbook book = table();
+    book.fileFormat = readAs;
+    Run run(std::nullopt);
+    run.put(book, inWork(source));
+    run.excel.version = version.toStdWString();
+    run.job.saveAs.ExcelMajorVersion = int(version.toDouble());
     run.job.saveAs.excelCode = code;
-    run.format(1, path);
+    const QByteArray original = readAll(inWork(source));
+    run.format(1, inWork(source));
     verifyStored(run);
     const auto &saves = run.excel.lastInstance().workbooks.front().saves;
-    QCOMPARE(QString::fromStdWString(saves.front().first), name);
-    QCOMPARE(QString::fromStdWString(saves.front().second), QString::number(code));
+    QVERIFY2(QString::fromStdWString(saves.front().first).contains(QStringLiteral("/.~tablevane-")),
+             qPrintable(QString::fromStdWString(saves.front().first)));
+    QCOMPARE(QString::fromStdWString(saves.front().second), QString::number(saveAs));
+    const QString stored = inWork(target);
+    QVERIFY(filled(run.sheet(1, stored), 1, 1));
+    QCOMPARE(run.stored(stored).fileFormat, saveAs);
+    if (after == QLatin1String("kept"))
+        QCOMPARE(readAll(inWork(source)), original);
+    QCOMPARE(run.host.notices.size(), after == QLatin1String("trashed") ? 1 : 0);
+    if (after == QLatin1String("trashed")) {
+        const QString notice = run.host.notices.first();
+        QCOMPARE(readAll(notice.mid(notice.lastIndexOf(QStringLiteral(": ")) + 2)), original);
+    }
+    // Nothing else is left in the folder: no private folder, no lock file.
+    QStringList expected{source};
+    if (after == QLatin1String("kept"))
+        expected.append(target);
+    expected.sort();
+    QCOMPARE(workFolder(), expected);
 }
 
-void TestExcelFormat::wordTableLeavesTheWorkbookUnsaved()
+void TestExcelFormat::saveAsChoiceWithoutDocumentedFormatIsRefused_data()
 {
+    QTest::addColumn<int>("code");   // -1: no save-as choice
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("XML data") << 49 << "Excel has no file format that SaveAs writes for the save-as choice (code 49)";
+    QTest::newRow("PDF") << 57 << "Excel has no file format that SaveAs writes for the save-as choice (code 57)";
+    QTest::newRow("none chosen") << -1 << "no save-as format is chosen";
+}
+
+void TestExcelFormat::saveAsChoiceWithoutDocumentedFormatIsRefused()
+{
+    QFETCH(int, code);
+    QFETCH(QString, reason);
     Run run;
-    run.job.saveAs.DocTable = true;
-    run.job.set.Orientation = 1;
+    if (code < 0)
+        run.job.saveAs.excelCode.reset();
+    else
+        run.job.saveAs.excelCode = code;
     run.format();
+    verifyFailed(run, reason);
+    QVERIFY(run.excel.instances.empty());   // refused before Excel starts
+}
+
+void TestExcelFormat::filesOnDiskAreRespected_data()
+{
+    QTest::addColumn<int>("code");             // 1 in place as .xls, 51 a copy as .xlsx
+    QTest::addColumn<bool>("wordTable");
+    QTest::addColumn<QString>("prepare");
+    QTest::addColumn<QString>("logSecond");    // the log line's second part; empty: none
+    QTest::newRow("other file in the way") << 51 << false << "table.xlsx" << " - was in the way and has been moved to the trash: ";
+    QTest::newRow("Word document in the way") << 1 << true << "table.doc" << " - was in the way and has been moved to the trash: ";
+    QTest::newRow("read-only in place") << 1 << false << "read-only" << " - can`t process document: the document is read-only";
+    QTest::newRow("read-only to a copy") << 51 << false << "read-only" << QString();
+    QTest::newRow("open in Excel") << 1 << false << "~$table.xls"
+                                   << " - can`t process document: the document is open in Excel (owner file ~$table.xls)";
+    QTest::newRow("open in Excel, to a copy") << 51 << false << "~$table.xls" << QString();
+    QTest::newRow("open in another office") << 1 << false << ".~lock.table.xls#"
+                                            << " - can`t process document: the document is open in another program "
+                                               "(lock file .~lock.table.xls#)";
+}
+
+void TestExcelFormat::filesOnDiskAreRespected()
+{
+    QFETCH(int, code);
+    QFETCH(bool, wordTable);
+    QFETCH(QString, prepare);
+    QFETCH(QString, logSecond);
+    Run run;
+    const QByteArray original = readAll(XlsPath);
+    if (prepare == QLatin1String("read-only"))
+        QVERIFY(QFile::setPermissions(XlsPath, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    else
+        QVERIFY(write(inWork(prepare), "a file of the user"));
+    run.job.saveAs.excelCode = code;
+    run.job.saveAs.DocTable = wordTable;
+    run.format();
+    const bool refused = logSecond.contains(QStringLiteral("can`t"));
+    QCOMPARE(run.host.problemLogged, refused);
+    QCOMPARE(run.excel.instances.empty(), refused);   // a refused document is not even opened
+    QCOMPARE(run.host.logLines.size(), logSecond.isEmpty() ? 0 : 1);
+    if (!logSecond.isEmpty())
+        QVERIFY2(run.lastLog().startsWith(logSecond), qPrintable(run.lastLog()));
+    QCOMPARE(readAll(XlsPath), original);
+    if (!refused && prepare.startsWith(QStringLiteral("table."))) {
+        QVERIFY(run.host.logLines.first().first.endsWith(QStringLiteral(" - ") + inWork(prepare)));
+        const QString trashed = run.lastLog().mid(logSecond.size());
+        QCOMPARE(readAll(trashed), QByteArray("a file of the user"));
+        QCOMPARE(run.host.notices.size(), 1);
+        QVERIFY(run.host.notices.first().contains(trashed));
+    }
+    QVERIFY(run.excel.overwritten.empty() && run.word.overwritten.empty());
+}
+
+void TestExcelFormat::misreadDocumentIsRefused_data()
+{
+    QTest::addColumn<QString>("content");   // "text": read as text; else the file's bytes
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("text named xls") << "text" << "Excel reads it only as plain text, not as the spreadsheet its name promises";
+    QTest::newRow("garbage") << "\x01\x02garbage" << "Excel cannot open it (damaged, of another kind, or protected by a password)";
+}
+
+void TestExcelFormat::misreadDocumentIsRefused()
+{
+    QFETCH(QString, content);
+    QFETCH(QString, reason);
+    FakeExcelWorkbook book = table();
+    book.fileFormat = -4158;   // xlCurrentPlatformText
+    Run run(std::nullopt);
+    if (content == QLatin1String("text"))
+        run.put(book);
+    else
+        QVERIFY(write(XlsPath, content.toLatin1()));
+    const QByteArray before = readAll(XlsPath);
+    run.format();
+    verifyFailed(run, reason);
+    verifyExcelEnded(run.excel);
+    QCOMPARE(readAll(XlsPath), before);
+    QCOMPARE(workFolder(), QStringList{QStringLiteral("table.xls")});
+}
+
+void TestExcelFormat::wordTableLeavesTheWorkbookUnchanged()
+{
+    // report.final.xls: the Word document report.final.doc, titled "report" under APA.
+    const QString path = inWork(QStringLiteral("report.final.xls"));
+    Run run(std::nullopt);
+    run.put(table(), path);
+    const QByteArray original = readAll(path);
+    run.job.saveAs.DocTable = true;
+    run.job.set.APAStyle = true;
+    run.job.set.Orientation = 1;
+    run.format(1, path);
     QVERIFY(!run.host.problemLogged);
     QCOMPARE(run.saves(), 0);
     verifyExcelEnded(run.excel);
     QCOMPARE(run.word.instances.size(), size_t(1));
     FakeWordInstance &word = run.word.lastInstance();
     QVERIFY(word.quit);
-    const FakeWordDocument &document = word.documents.front();
-    QCOMPARE(QString::fromStdWString(*document.savedAs), QStringLiteral("/data/work/table"));
-    QCOMPARE(document.orientation.value_or(-1), 1);
-    const std::vector<FakeWordBlock> content = document.content();
-    QCOMPARE(content.size(), size_t(1));
-    const FakeWordTable &pasted = content.front().table;
+    QVERIFY(word.process->prompts().empty());   // alerts off: no compatibility check asked
+    const std::optional<FakeWordDocument> document = run.word.read(wide(inWork(QStringLiteral("report.final.doc"))));
+    QVERIFY(document);
+    QCOMPARE(document->orientation.value_or(-1), 1);
+    const std::vector<FakeWordBlock> content = document->content();
+    QCOMPARE(content.size(), size_t(3));
+    QCOMPARE(QString::fromStdWString(content[1].paragraph.text), QStringLiteral("report"));
+    const FakeWordTable &pasted = content[2].table;
     QCOMPARE(pasted.cells.size(), size_t(6));
     QCOMPARE(QString::fromStdWString(pasted.cells[5][2]), QStringLiteral("0.03125"));
-    QVERIFY(run.stored().cell(1, 1).bold == false);   // the original is untouched
+    QCOMPARE(pasted.rowAlignment.front(), 1);   // found although the selection holds no table
+    QCOMPARE(readAll(path), original);
+    QCOMPARE(workFolder(), (QStringList{QStringLiteral("report.final.doc"), QStringLiteral("report.final.xls")}));
 }
 
 void TestExcelFormat::failuresEndExcelAndAreLogged_data()
@@ -539,25 +805,31 @@ void TestExcelFormat::failuresEndExcelAndAreLogged_data()
     QTest::addColumn<int>("sheet");
     QTest::addColumn<QString>("change");    // a choice that takes another way, or cannot be used
     QTest::addColumn<bool>("log");
+    QTest::addColumn<QString>("reason");
     // Every step of a run with every choice on, in order.
     const QStringList members = {
-        "createApplication", "Application.Visible", "Application.InterActive", "Workbooks.Open", "Range.Value",
-        "Font.Name", "Font.Size", "Font.Italic", "Font.Color", "Font.Bold", "Range.HorizontalAlignment",
-        "PageSetup.Orientation", "Range.WrapText", "Range.VerticalAlignment", "PageSetup.LeftHeader",
-        "PageSetup.CenterHeader", "Borders.LineStyle", "Borders.Item", "PageSetup.CenterHorizontally",
-        "PageSetup.BottomMargin", "Interior.Color", "Columns.ColumnWidth", "Workbook.SaveAs"};
+        "createApplication", "Application.Visible", "Application.InterActive", "Workbook.FileFormat",
+        "Range.Value", "Font.Name", "Font.Size", "Font.Italic", "Font.Color", "Font.Bold",
+        "Range.HorizontalAlignment", "PageSetup.Orientation", "Range.WrapText", "Range.VerticalAlignment",
+        "PageSetup.LeftHeader", "PageSetup.CenterHeader", "Borders.LineStyle", "Borders.Item",
+        "PageSetup.CenterHorizontally", "PageSetup.BottomMargin", "Interior.Color", "Columns.ColumnWidth"};
     for (const QString &member : members)
-        QTest::newRow(qPrintable(member)) << member << 1 << "" << true;
-    QTest::newRow("Interior.ColorIndex") << "Interior.ColorIndex" << 1 << "no interleave" << true;
-    QTest::newRow("Columns.AutoFit") << "Columns.AutoFit" << 1 << "auto widths" << true;
-    QTest::newRow("Range.Copy") << "Range.Copy" << 1 << "word" << true;
-    QTest::newRow("Selection.Paste") << "Selection.Paste" << 1 << "word" << true;
-    QTest::newRow("sheet past the last") << "" << 4 << "" << true;
-    QTest::newRow("font size") << "" << 1 << "size" << true;
-    QTest::newRow("row combo") << "" << 1 << "row" << true;
-    QTest::newRow("no save-as format") << "" << 1 << "code" << true;
-    QTest::newRow("without log") << "Workbooks.Open" << 1 << "" << false;
-    QTest::newRow("alerts") << "Application.DisplayAlerts" << 1 << "" << true;
+        QTest::newRow(qPrintable(member)) << member << 1 << "" << true << "";
+    QTest::newRow("Workbooks.Open") << "Workbooks.Open" << 1 << "" << true << "Excel cannot open it";
+    QTest::newRow("Workbook.SaveAs") << "Workbook.SaveAs" << 1 << "" << true
+                                     << "the office could not write the document in the chosen format";
+    QTest::newRow("Interior.ColorIndex") << "Interior.ColorIndex" << 1 << "no interleave" << true << "";
+    QTest::newRow("Columns.AutoFit") << "Columns.AutoFit" << 1 << "auto widths" << true << "";
+    QTest::newRow("Range.Copy") << "Range.Copy" << 1 << "word" << true << "";
+    QTest::newRow("Selection.Paste") << "Selection.Paste" << 1 << "word" << true << "";
+    QTest::newRow("Document.SaveAs") << "Document.SaveAs" << 1 << "word" << true
+                                     << "the office could not write the document in the chosen format";
+    QTest::newRow("no Word") << "" << 1 << "no word" << true << "Word is not installed";
+    QTest::newRow("sheet past the last") << "" << 4 << "" << true << "it has no sheet 4 (its last sheet is sheet 1)";
+    QTest::newRow("font size") << "" << 1 << "size" << true << "";
+    QTest::newRow("row combo") << "" << 1 << "row" << true << "";
+    QTest::newRow("without log") << "Workbooks.Open" << 1 << "" << false << "";
+    QTest::newRow("alerts") << "Application.DisplayAlerts" << 1 << "" << true << "";
 }
 
 void TestExcelFormat::failuresEndExcelAndAreLogged()
@@ -566,46 +838,185 @@ void TestExcelFormat::failuresEndExcelAndAreLogged()
     QFETCH(int, sheet);
     QFETCH(QString, change);
     QFETCH(bool, log);
+    QFETCH(QString, reason);
     Run run;
+    const QByteArray original = readAll(XlsPath);
     run.excel.failOn.insert(failing.toStdString());
     run.word.failOn.insert(failing.toStdString());
     run.job.set.Log = log;
     run.job.set.FontAsIs = false;
     run.job.set.FontName = QStringLiteral("Verdana");
     run.job.set.APAStyle = true;
+    run.job.set.PageNumeration = true;
     run.job.set.InterLeave = change == QStringLiteral("no interleave") ? 0 : 1;
     run.job.set.WidthByPattern = change != QStringLiteral("auto widths");
     run.job.patternWidths = {0, 20, 20};
     run.job.patternColumnCount = 2;
-    if (change == QStringLiteral("word"))
+    if (change == QStringLiteral("word") || change == QStringLiteral("no word"))
         run.job.saveAs.DocTable = true;
     else if (change == QStringLiteral("size"))
         run.job.set.FontSize = QStringLiteral("1x");
     else if (change == QStringLiteral("row"))
         run.manualRange(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("x"), QStringLiteral("3"));
-    else if (change == QStringLiteral("code"))
-        run.job.saveAs.excelCode.reset();
-    run.format(sheet);
-    verifyFailed(run);
+    if (change == QStringLiteral("no word")) {
+        FormatDocumentExcel(run.excel, nullptr, XlsPath, sheet, 3, 7, run.job, run.host);
+        QVERIFY(run.excel.instances.empty());   // refused before Excel starts
+    }
+    else
+        run.format(sheet);
+    verifyFailed(run, reason);
     verifyExcelEnded(run.excel, failing != QStringLiteral("Application.DisplayAlerts"));
-    QVERIFY(!filled(run.stored(), 2, 2));   // nothing half-stored over the original
+    QCOMPARE(readAll(XlsPath), original);   // nothing half-stored over the original
+    QCOMPARE(workFolder(), QStringList{QStringLiteral("table.xls")});
     for (const auto &word : run.word.instances)
         QVERIFY(word->quit);
 }
 
-void TestExcelFormat::sheetsOfOneDocumentAccumulateInPlace()
+void TestExcelFormat::noQuestionHangsARun_data()
 {
-    // "Apply for all sheets": one call per sheet, each storing over the document.
-    Run run;
-    run.excel.disk[Path.toStdWString()] = table({L"One", L"Two", L"Three"});
-    ExcelBackend backend(run.excel, &run.word);
-    for (int sheet = 1; sheet <= 3; ++sheet)
-        backend.formatDocument(Path, sheet, 1, 1, run.job, run.host);
+    QTest::addColumn<QString>("document");   // what makes Excel or Word ask
+    QTest::addColumn<bool>("wordTable");
+    QTest::addColumn<QString>("reason");     // empty: the document is formatted
+    // Answered by the arguments of Open, by CutCopyMode before Quit, by alerts off.
+    QTest::newRow("links") << "links" << false << "";
+    QTest::newRow("read-only recommended") << "read-only recommended" << false << "";
+    QTest::newRow("password") << "password" << false << "Excel cannot open it";
+    QTest::newRow("clipboard after the Word table") << "" << true << "";
+    // A question nothing answers: the watchdog ends Excel or Word.
+    QTest::newRow("any other question of Excel") << "Excel asks" << false
+                                                << "Excel stopped responding (waiting for an answer nobody could give) "
+                                                   "and was ended";
+    QTest::newRow("any other question of Word") << "Word asks" << true
+                                               << "Word stopped responding (waiting for an answer nobody could give) "
+                                                  "and was ended";
+}
+
+void TestExcelFormat::noQuestionHangsARun()
+{
+    QFETCH(QString, document);
+    QFETCH(bool, wordTable);
+    QFETCH(QString, reason);
+    FakeExcelWorkbook book = table();
+    book.externalLinks = document == QLatin1String("links");
+    book.readOnlyRecommended = document == QLatin1String("read-only recommended");
+    if (document == QLatin1String("password"))
+        book.password = L"secret";
+    Run run(book);
+    const QByteArray original = readAll(XlsPath);
+    run.job.saveAs.DocTable = wordTable;
+    run.job.saveAs.excelCode = 51;
+    run.excel.limits.noProgress = run.word.limits.noProgress = std::chrono::seconds(1);
+    if (document == QLatin1String("Excel asks"))
+        run.excel.promptOn = {"Font.Bold"};
+    if (document == QLatin1String("Word asks"))
+        run.word.promptOn = {"Selection.Paste"};
+    QElapsedTimer timer;
+    timer.start();
+    run.format();
+    QVERIFY(timer.elapsed() < 30000);
+    QCOMPARE(readAll(XlsPath), original);
+    const bool watchdog = document.endsWith(QStringLiteral("asks"));
+    for (const auto &instance : run.excel.instances)
+        QCOMPARE(instance->process->prompts().size(), size_t(document == QLatin1String("Excel asks")));
+    for (const auto &instance : run.word.instances)
+        QCOMPARE(instance->process->prompts().size(), size_t(document == QLatin1String("Word asks")));
+    if (reason.isEmpty()) {
+        QVERIFY(run.excel.lastInstance().workbooks.front().arguments.ReadOnly.value_or(false));
+        QVERIFY(!run.host.problemLogged);
+        QVERIFY(QFileInfo::exists(inWork(wordTable ? QStringLiteral("table.doc") : QStringLiteral("table.xlsx"))));
+        verifyExcelEnded(run.excel);
+        return;
+    }
+    verifyFailed(run, reason);
+    verifyExcelEnded(run.excel, !watchdog);
+    QCOMPARE(workFolder(), QStringList{QStringLiteral("table.xls")});
+    if (!watchdog)
+        return;
+    // The run goes on: the next document gets a fresh instance.
+    run.excel.promptOn.clear();
+    run.word.promptOn.clear();
+    run.host = RecordingBackendHost();
+    const size_t instances = run.excel.instances.size();
+    run.format();
     QVERIFY(!run.host.problemLogged);
-    QCOMPARE(run.excel.instances.size(), size_t(3));
+    QCOMPARE(run.excel.instances.size(), instances + 1);
+}
+
+void TestExcelFormat::watchdogTellsAHangFromWork()
+{
+    using namespace std::chrono_literals;
+    ProcessProgress::Limits limits{10s, 60s, 1s};
+    const auto start = ProcessProgress::Clock::now();
+    using Verdict = ProcessProgress::Verdict;
+    // Busy: the processor time grows at every look, up to the total limit.
+    ProcessProgress busy(limits, start);
+    for (int second = 1; second < 60; ++second)
+        QCOMPARE(busy.sample(start + std::chrono::seconds(second), std::chrono::seconds(second)), Verdict::Working);
+    QCOMPARE(busy.sample(start + 60s, 60s), Verdict::TooLong);
+    // Waiting for an answer: no processor time for the no-progress limit.
+    ProcessProgress waiting(limits, start);
+    QCOMPARE(waiting.sample(start + 1s, 2s), Verdict::Working);
+    QCOMPARE(waiting.sample(start + 10s, 2s), Verdict::Working);
+    QCOMPARE(waiting.sample(start + 11s, 2s), Verdict::Stalled);
+    // A process that cannot be read (it ended) is no hang of it.
+    ProcessProgress gone(limits, start);
+    QCOMPARE(gone.sample(start + 30s, std::nullopt), Verdict::Working);
+}
+
+void TestExcelFormat::allSheetsInOneOpening_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("three sheets, one empty, to another format") << "xlsx";
+    QTest::newRow("three sheets into one Word document") << "word";
+    QTest::newRow("damaged") << "damaged";
+}
+
+void TestExcelFormat::allSheetsInOneOpening()
+{
+    QFETCH(QString, kind);
+    FakeExcelWorkbook book = table({L"One", L"Empty", L"Three"});
+    book.sheet(2).cells.clear();
+    book.sheet(2).fill({{FakeExcelInput(), L"x"}, {1, 2}});
+    Run run(book);
+    if (kind == QLatin1String("damaged"))
+        QVERIFY(write(XlsPath, "damaged"));
+    const QByteArray original = readAll(XlsPath);
+    run.job.set.ApplyForAll = true;
+    run.job.saveAs.excelCode = 51;
+    run.job.saveAs.DocTable = kind == QLatin1String("word");
+    run.host.results.SheetCount = 50;   // an earlier document's
+    ExcelBackend backend(run.excel, &run.word);
+    QVERIFY(backend.formatAllSheets(XlsPath, 3, 7, run.job, run.host));
+    verifyProgress(run.host);   // the document counts once, when it is done
     verifyExcelEnded(run.excel);
-    for (int sheet = 1; sheet <= 3; ++sheet)
-        QVERIFY(filled(run.stored(sheet), 6, 3));
+    QCOMPARE(run.excel.instances.size(), size_t(1));
+    QCOMPARE(readAll(XlsPath), original);
+    if (kind == QLatin1String("damaged")) {
+        verifyFailed(run, QStringLiteral("Excel cannot open it"));
+        QCOMPARE(run.host.results.SheetCount, 50);
+        return;
+    }
+    QVERIFY(!run.host.problemLogged);
+    QCOMPARE(run.host.results.SheetCount, 3);
+    QCOMPARE(run.host.results.SheetNames, (QStringList{QString(), "One", "Empty", "Three"}));
+    QCOMPARE(run.host.sheetNumberItems, (QStringList{"1", "2", "3"}));
+    QCOMPARE(run.host.notices, QStringList{XlsPath + QStringLiteral(": nothing formatted, cell A1 of sheet 2 is empty")});
+    if (kind == QLatin1String("word")) {
+        const std::optional<FakeWordDocument> document = run.word.read(wide(inWork(QStringLiteral("table.doc"))));
+        QVERIFY(document);
+        const std::vector<FakeWordBlock> content = document->content();
+        // The two tables, an empty paragraph between them, each header row centred.
+        QCOMPARE(content.size(), size_t(3));
+        QVERIFY(content[0].isTable && !content[1].isTable && content[2].isTable);
+        QCOMPARE(content[0].table.rowAlignment.front(), 1);
+        QCOMPARE(content[2].table.rowAlignment.front(), 1);
+        return;
+    }
+    QCOMPARE(run.saves(), 1);
+    const FakeExcelWorkbook stored = run.stored(inWork(QStringLiteral("table.xlsx")));
+    QVERIFY(filled(stored.sheet(1), 1, 1));
+    QVERIFY(filled(stored.sheet(3), 6, 3));
+    QVERIFY(!filled(stored.sheet(2), 1, 2));
 }
 
 QTEST_GUILESS_MAIN(TestExcelFormat)

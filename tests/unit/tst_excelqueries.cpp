@@ -114,6 +114,16 @@ void TestExcelQueries::patternWidthsRoundedHalvesToEven()
     verifyEnded(q.excel);
     QCOMPARE(roundHalfToEven(12.5), 12);
     QCOMPARE(roundHalfToEven(12.51), 13);
+
+    // A .xls has 256 columns in Excel 2016 too: the walk ends there, not in an error.
+    FakeExcelWorkbook full = FakeExcelWorkbook::withSheets();
+    for (int column = 1; column <= 256; ++column)
+        full.sheet().cellRef(1, column).value = AutomationValue::fromText(L"h");
+    Queries wide(full);
+    wide.host.maxColumns = 16384;
+    ReadPatternWidthsExcel(wide.excel, Path, 1, wide.host);
+    QCOMPARE(wide.host.results.PatternColumnCount, 256);
+    QVERIFY(wide.host.messages.isEmpty());
 }
 
 void TestExcelQueries::emptyPatternSheetWarns_data()

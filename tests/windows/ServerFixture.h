@@ -74,7 +74,7 @@ inline bool sameInstances(const auto &a, const auto &b)
 inline bool sameState(const TestServerState &server, const std::optional<Simulation> &direct)
 {
     return server.excel.disk == direct->excel.disk && sameInstances(server.excel.instances, direct->excel.instances)
-        && sameInstances(server.word.instances, direct->word.instances)
-        && server.word.measurementUnit == direct->word.measurementUnit
+        && server.excel.overwritten == direct->excel.overwritten
+        && sameInstances(server.word.instances, direct->word.instances) && server.word.disk == direct->word.disk
         && server.clipboard.table == direct->clipboard.table;
 }

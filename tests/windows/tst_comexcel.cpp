@@ -14,12 +14,14 @@
 #include "ExcelWorkbook.h"
 #include "ExcelWorkbooks.h"
 #include "ExcelWorksheet.h"
+#include "ResultStore.h"
 #include "ServerFixture.h"
 
 #include <objbase.h>
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -53,9 +55,17 @@ std::vector<std::wstring> everyExcelMember(ExcelOffice &office)
     application->setVisible(false);
     application->setDisplayAlerts(false);
     application->setInteractive(false);
+    application->setAutomationSecurity(3);
     read.push_back(application->version());
-    application->workbooks()->open(Book);
+    ExcelOpenArguments arguments;
+    arguments.UpdateLinks = 0;
+    arguments.ReadOnly = true;
+    arguments.Password = L"none";
+    arguments.IgnoreReadOnlyRecommended = true;
+    application->workbooks()->open(Book, arguments);
+    application->workbooks()->open(EmptyBook, ExcelOpenArguments());
     const std::unique_ptr<ExcelWorkbook> book = application->workbooks()->item(1);
+    read.push_back(std::to_wstring(book->fileFormat()));
     read.push_back(std::to_wstring(book->sheets()->count()));
     read.push_back(book->sheets()->item(2)->name());
 
@@ -76,21 +86,24 @@ std::vector<std::wstring> everyExcelMember(ExcelOffice &office)
     font->setItalic(true);
     font->setColor(0x00336699);
     sheet->range(L"C4:C3")->font()->setBold(false);
-    range->setHorizontalAlignment(3);
-    range->setVerticalAlignment(2);
+    range->setHorizontalAlignment(-4108);
+    range->setVerticalAlignment(-4108);
     range->setWrapText(true);
     const std::unique_ptr<ExcelBorders> borders = range->borders();
     borders->setLineStyle(1);
-    borders->setItemLineStyle(1, 0);
+    borders->setItemLineStyle(1, -4142);
     borders->setItemLineStyle(3, 0);
+    borders->setItemLineStyle(11, 1);
     range->interior()->setColor(0x00CCFFEE);
     sheet->range(L"C3:C3")->interior()->setColorIndex(AutomationValue::null());
+    sheet->range(L"B3:B3")->interior()->setColorIndex(AutomationValue::fromNumber(L"-4142"));
     range->columns()->autoFit();
 
     const std::unique_ptr<ExcelPageSetup> page = sheet->pageSetup();
     page->setOrientation(2);
     page->setLeftHeader(L"&F");
-    page->setCenterHeader(L"");
+    read.push_back(page->centerHeader());
+    page->setCenterHeader(L"&P");
     page->setCenterHorizontally(true);
     page->setLeftMargin(72);
     page->setRightMargin(72.5);
@@ -98,8 +111,11 @@ std::vector<std::wstring> everyExcelMember(ExcelOffice &office)
     page->setBottomMargin(18.25);
 
     sheet->range(L"A1:B2")->copy();
+    application->setCutCopyMode(false);
     book->saveAs(L"C:\\work\\out", L"51");
+    book->saveAs(L"C:\\work\\old.xls", L"-4143");
     book->close();
+    application->workbooks()->item(1)->close();
     application->setDisplayAlerts(true);
     application->setInteractive(true);
     application->quit();
@@ -135,8 +151,10 @@ TEST_CASE_FIXTURE(ServerFixture, "every Excel member reaches Excel with its argu
 
 TEST_CASE_FIXTURE(ServerFixture, "a failing Excel member comes back as the error of that member")
 {
-    for (const char *member : {"Workbooks.Open", "Sheets.Count", "Range.Value", "Font.Bold", "Interior.ColorIndex",
-                               "Columns.ColumnWidth", "PageSetup.LeftMargin", "Range.Copy", "Workbook.SaveAs"}) {
+    for (const char *member : {"Application.AutomationSecurity", "Workbooks.Open", "Workbook.FileFormat",
+                               "Sheets.Count", "Range.Value", "Font.Bold", "Interior.ColorIndex",
+                               "Columns.ColumnWidth", "PageSetup.CenterHeader", "PageSetup.LeftMargin", "Range.Copy",
+                               "Application.CutCopyMode", "Workbook.SaveAs", "Workbook.Close"}) {
         const std::string failing = member;
         CAPTURE(failing);
         fresh();
@@ -151,6 +169,64 @@ TEST_CASE_FIXTURE(ServerFixture, "a failing Excel member comes back as the error
     }
 }
 
+// The program's store as this build can have it without Qt, over the simulated disk: the
+// result is written under a private folder first and then moved to its target; a file
+// in the way goes to a trash of the simulation.
+class SimulatedStore : public ResultStore
+{
+public:
+    SimulatedStore(Simulation &simulation, std::wstring target)
+        : m_simulation(&simulation)
+        , m_target(std::move(target))
+    {
+    }
+    SimulatedStore(TestServerState &server, std::wstring target)
+        : m_excel(&server.excel)
+        , m_word(&server.word)
+        , m_target(std::move(target))
+    {
+    }
+
+    std::wstring prepareResult() override
+    {
+        const std::size_t slash = m_target.rfind(L'\\');
+        m_result = m_target.substr(0, slash) + L"\\.~tablevane-1-0" + m_target.substr(slash);
+        return m_result;
+    }
+    void place(bool ownFormat) override
+    {
+        placedInOwnFormat = ownFormat;
+        moveTo(excel().disk, ownFormat);
+        moveTo(word().disk, ownFormat);
+    }
+    std::string writeFailure() override { return "the office could not write the document"; }
+
+    std::vector<std::wstring> trashed;
+    std::optional<bool> placedInOwnFormat;
+
+private:
+    FakeExcel &excel() { return m_simulation ? m_simulation->excel : *m_excel; }
+    FakeWord &word() { return m_simulation ? m_simulation->word : *m_word; }
+    // The document itself is replaced only by a result of its own format.
+    template <typename Disk>
+    void moveTo(Disk &disk, bool ownFormat)
+    {
+        const auto result = disk.find(m_result);
+        if (result == disk.end())
+            return;
+        if (disk.count(m_target) && !ownFormat)
+            trashed.push_back(m_target);
+        disk[m_target] = result->second;
+        disk.erase(m_result);
+    }
+
+    Simulation *m_simulation = nullptr;
+    FakeExcel *m_excel = nullptr;
+    FakeWord *m_word = nullptr;
+    std::wstring m_target;
+    std::wstring m_result;
+};
+
 TEST_CASE_FIXTURE(ServerFixture, "a document formatted through COM comes out as the simulation formats it")
 {
     using Kind = ExcelFormatOutcome::Kind;
@@ -161,9 +237,13 @@ TEST_CASE_FIXTURE(ServerFixture, "a document formatted through COM comes out as 
         Kind outcome;
         std::wstring path;
         std::string failOn;
+        std::wstring target;
+        bool everySheet = false;
+        bool fileInTheWay = false;
     };
+    const std::wstring xls = L"C:\\work\\book.xls";
     const Case cases[] = {
-        {"the default choices", [](ExcelJob &) {}, Kind::Stored, Book, ""},
+        {"the default choices, in place", [](ExcelJob &) {}, Kind::Stored, Book, "", xls},
         {"APA style, font, rows interleaved, pattern widths, landscape, header, Unicode text",
          [](ExcelJob &job) {
              job.APAStyle = true;
@@ -183,8 +263,8 @@ TEST_CASE_FIXTURE(ServerFixture, "a document formatted through COM comes out as 
              job.PageNumeration = true;
              job.SaveAsCode = 42;
          },
-         Kind::Stored, Book, ""},
-        {"a range from the combos, columns interleaved, bold edges",
+         Kind::Stored, Book, "", L"C:\\work\\book.txt"},
+        {"a range from the combos, columns interleaved, bold edges, to .xlsx over a file in the way",
          [](ExcelJob &job) {
              job.RangeAuto = false;
              job.LeftColumn = L"C";
@@ -200,17 +280,20 @@ TEST_CASE_FIXTURE(ServerFixture, "a document formatted through COM comes out as 
              job.Orientation = 2;
              job.SaveAsCode = 51;
          },
-         Kind::Stored, Book, ""},
-        {"the table into Word with APA style",
+         Kind::Stored, Book, "", L"C:\\work\\book.xlsx", false, true},
+        {"every sheet in one opening, to .xlsx", [](ExcelJob &job) { job.SaveAsCode = 51; }, Kind::Stored, Book, "",
+         L"C:\\work\\book.xlsx", true},
+        {"the tables of every sheet into Word with APA style",
          [](ExcelJob &job) {
              job.DocTable = true;
              job.APAStyle = true;
              job.Orientation = 0;
          },
-         Kind::Exported, Book, ""},
-        {"an empty A1", [](ExcelJob &) {}, Kind::NothingToFormat, EmptyBook, ""},
-        {"a failing call", [](ExcelJob &job) { job.InterLeave = 1; }, Kind::Failed, Book, "Interior.Color"},
-        {"a failing Word", [](ExcelJob &job) { job.DocTable = true; }, Kind::Failed, Book, "Selection.Paste"},
+         Kind::Exported, Book, "", L"C:\\work\\book.doc", true},
+        {"an empty A1", [](ExcelJob &) {}, Kind::NothingToFormat, EmptyBook, "", L"C:\\work\\empty.xls"},
+        {"a failing call", [](ExcelJob &job) { job.InterLeave = 1; }, Kind::Failed, Book, "Interior.Color", xls},
+        {"a failing Word", [](ExcelJob &job) { job.DocTable = true; }, Kind::Failed, Book, "Selection.Paste",
+         L"C:\\work\\book.doc"},
     };
     for (const Case &test : cases) {
         const std::string name = test.name;
@@ -218,20 +301,45 @@ TEST_CASE_FIXTURE(ServerFixture, "a document formatted through COM comes out as 
         fresh();
         prepare([&](FakeExcel &excel, FakeWord &word) {
             putDocuments(excel, word);
+            excel.disk[Book].sheet(2).fill({{L"Notes"}, {L"one"}});
+            if (test.fileInTheWay)
+                excel.disk[test.target] = FakeExcelWorkbook::withSheets({L"the user's"});
             excel.failOn = {test.failOn};
             word.failOn = {test.failOn};
         });
         ExcelJob job;
         job.SaveAsCode = 1;
         test.choose(job);
+        ExcelFormatter::Pass pass;
+        if (!test.everySheet)
+            pass.sheet = 1;
 
-        const ExcelFormatOutcome throughCom = ExcelFormatter(job, &word).formatDocument(excel, test.path, 1);
-        const ExcelFormatOutcome called = ExcelFormatter(job, &direct->word).formatDocument(direct->excel, test.path, 1);
+        SimulatedStore throughComStore(server, test.target);
+        SimulatedStore calledStore(*direct, test.target);
+        const ExcelFormatOutcome throughCom = ExcelFormatter(job, &word).formatSheets(excel, test.path, pass, throughComStore);
+        const ExcelFormatOutcome called =
+            ExcelFormatter(job, &direct->word).formatSheets(direct->excel, test.path, pass, calledStore);
         CHECK(int(throughCom.kind) == int(test.outcome));
         CHECK(int(throughCom.kind) == int(called.kind));
         CHECK(throughCom.failure == called.failure);
+        CHECK(throughComStore.trashed == calledStore.trashed);
+        CHECK(throughComStore.trashed.size() == std::size_t(test.fileInTheWay));
+        CHECK(throughComStore.placedInOwnFormat == calledStore.placedInOwnFormat);
+        if (test.outcome == Kind::Stored || test.outcome == Kind::Exported)
+            CHECK(throughComStore.placedInOwnFormat == std::optional<bool>(test.target == xls));
         CHECK(sameState(server, direct));
         CHECK(server.excel.everyInstanceQuit());
+        CHECK(server.excel.instances.size() == std::size_t(test.failOn == "createApplication" ? 0 : 1));
+        CHECK(server.excel.overwritten.empty());
+        for (const auto &instance : server.excel.instances) {
+            CHECK(instance->process->prompts().empty());
+            CHECK(!instance->cutCopyMode);
+        }
+        if (test.outcome == Kind::Stored || test.outcome == Kind::Exported) {
+            CHECK((server.excel.disk.count(test.target) + server.word.disk.count(test.target)) == 1);
+            if (test.everySheet && test.outcome == Kind::Stored)
+                CHECK(server.excel.disk[test.target].sheet(2).cell(1, 1).wrapText);
+        }
         CHECK(server.liveObjects == 0);
     }
 }

@@ -42,23 +42,20 @@ TEST_CASE_FIXTURE(ServerFixture, "a table exported through COM makes the documen
         fresh();
         prepare([&](FakeExcel &, FakeWord &word) {
             word.clipboard.table = Table;
-            word.measurementUnit = 2;
             word.failOn = {test.failOn};
         });
-        const std::wstring base = L"C:\\work\\report.final";
-        const std::string throughCom = failureOf([&] { ExportTableToWord(word, base, test.apaStyle, test.excelOrientation); });
+        const std::wstring path = L"C:\\work\\report.final.doc";
+        const std::string throughCom =
+            failureOf([&] { ExportTableToWord(word, path, L"report", test.apaStyle, test.excelOrientation); });
         const std::string called =
-            failureOf([&] { ExportTableToWord(direct->word, base, test.apaStyle, test.excelOrientation); });
+            failureOf([&] { ExportTableToWord(direct->word, path, L"report", test.apaStyle, test.excelOrientation); });
         CHECK(throughCom == (*test.failOn ? std::string(test.failOn) + ": simulated failure" : std::string()));
         CHECK(throughCom == called);
         CHECK(sameState(server, direct));
         CHECK(server.word.lastInstance().quit);
-        CHECK(server.word.measurementUnit == 2);
+        CHECK(server.word.lastInstance().process->prompts().empty());
         CHECK(server.liveObjects == 0);
+        if (!*test.failOn)
+            CHECK(server.word.disk.count(path) == 1);
     }
-    // The document is stored under the base path as given; Word adds its extension.
-    fresh();
-    server.clipboard.table = Table;
-    ExportTableToWord(word, L"C:\\work\\report", true, 2);
-    CHECK(server.word.lastInstance().documents.at(0).savedAs == std::optional<std::wstring>(L"C:\\work\\report"));
 }

@@ -15,6 +15,13 @@ void ExcelBackend::formatDocument(const QString &path, int sheet, int position, 
     FormatDocumentExcel(m_excel, m_word, path, sheet, position, count, job, host);
 }
 
+bool ExcelBackend::formatAllSheets(const QString &path, int position, int count, const FormatJob &job,
+                                   BackendHost &host)
+{
+    FormatAllSheetsExcel(m_excel, m_word, path, position, count, job, host);
+    return true;
+}
+
 void ExcelBackend::readSheetNames(const QString &path, BackendHost &host)
 {
     ReadSheetNamesExcel(m_excel, path, host);

@@ -14,6 +14,8 @@ public:
 
     void formatDocument(const QString &path, int sheet, int position, int count,
                         const FormatJob &job, BackendHost &host) override;
+    bool formatAllSheets(const QString &path, int position, int count, const FormatJob &job,
+                         BackendHost &host) override;
     void readSheetNames(const QString &path, BackendHost &host) override;
     void readPatternWidths(const QString &path, int sheet, BackendHost &host) override;
     std::optional<QString> viewSheetName(const QString &path, int sheet, BackendHost &host) override;

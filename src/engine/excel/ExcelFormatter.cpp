@@ -2,18 +2,25 @@
 
 #include "AutomationPaths.h"
 #include "ColumnNames.h"
+#include "DocumentRefusal.h"
+#include "ExcelApplication.h"
 #include "ExcelBorders.h"
 #include "ExcelColumns.h"
+#include "ExcelFileFormats.h"
 #include "ExcelFont.h"
 #include "ExcelInterior.h"
 #include "ExcelPageSetup.h"
 #include "ExcelRange.h"
 #include "ExcelSession.h"
+#include "ExcelSheets.h"
+#include "ExcelStorePlan.h"
 #include "ExcelWorkbook.h"
 #include "ExcelWorksheet.h"
-#include "WordExport.h"
+#include "ResultStore.h"
+#include "WordTableExport.h"
 
 #include <algorithm>
+#include <cwctype>
 #include <stdexcept>
 #include <utility>
 
@@ -21,12 +28,14 @@ namespace {
 
 constexpr int DefaultFontSize = 10;
 constexpr double ApaMargin = 72;          // one inch in points
-constexpr int UnicodeTextCode = 42;
 
-// Excel's numbers as this program passes them.
-enum HorizontalAlignment { AlignGeneral = 1, AlignLeft = 2, AlignCentre = 3 };
-enum VerticalAlignment { AlignTop = 1, AlignMiddle = 2 };
-enum LineStyle { LineNone = 0, LineContinuous = 1 };
+// Excel's numbers as this program passes them: the documented constants of its object
+// model (XlHAlign, XlVAlign, XlLineStyle, XlColorIndex).
+enum HorizontalAlignment { AlignGeneral = 1, AlignLeft = -4131, AlignCentre = -4108 };
+enum VerticalAlignment { AlignTop = -4160, AlignMiddle = -4108 };
+enum LineStyle { LineNone = -4142, LineContinuous = 1 };
+const wchar_t *const ColorIndexNone = L"-4142";
+// Borders(1), (2), (3): the left, right and top line of every cell of the range.
 enum BorderIndex { LeftLines = 1, RightLines = 2, TopLines = 3 };
 enum PageOrientation { ExcelPortrait = 1, ExcelLandscape = 2 };
 enum Interleave { NoInterleave = 0, Lines = 1, Columns = 2 };
@@ -79,6 +88,37 @@ std::wstring address(const std::wstring &column1, int row1, const std::wstring &
     return column1 + std::to_wstring(row1) + L':' + column2 + std::to_wstring(row2);
 }
 
+std::wstring lowerExtension(const std::wstring &path)
+{
+    const std::wstring name = AutomationPaths::fileName(path);
+    const std::size_t dot = name.rfind(L'.');
+    std::wstring extension = dot == std::wstring::npos ? std::wstring() : name.substr(dot + 1);
+    for (wchar_t &c : extension)
+        c = wchar_t(std::towlower(c));
+    return extension;
+}
+
+// The header centre with every page-number code ("&P", "&&" being a literal ampersand)
+// taken out and one put at its end: the user's own text stays, and formatting a document
+// again adds no second number.
+std::wstring withOnePageNumber(const std::wstring &centre)
+{
+    std::wstring kept;
+    for (std::size_t i = 0; i < centre.size(); ++i) {
+        if (centre[i] == L'&' && i + 1 < centre.size()) {
+            if (centre[i + 1] == L'P' || centre[i + 1] == L'p') {
+                ++i;
+                continue;
+            }
+            kept += centre[i];
+            kept += centre[++i];
+            continue;
+        }
+        kept += centre[i];
+    }
+    return kept + L"&P";
+}
+
 } // namespace
 
 ExcelFormatter::ExcelFormatter(const ExcelJob &job, WordOffice *word)
@@ -87,40 +127,134 @@ ExcelFormatter::ExcelFormatter(const ExcelJob &job, WordOffice *word)
 {
 }
 
-ExcelFormatOutcome ExcelFormatter::formatDocument(ExcelOffice &excel, const std::wstring &path, int sheet)
+ExcelFormatOutcome ExcelFormatter::formatDocument(ExcelOffice &excel, const std::wstring &path, int sheet,
+                                                  ResultStore &store)
+{
+    Pass pass;
+    pass.sheet = sheet;
+    return formatSheets(excel, path, pass, store);
+}
+
+ExcelFormatOutcome ExcelFormatter::formatSheets(ExcelOffice &excel, const std::wstring &path, const Pass &pass,
+                                                ResultStore &store)
 {
     using Kind = ExcelFormatOutcome::Kind;
-    m_sheet = sheet;
+    std::optional<ExcelSession> session;
+    struct Detach
+    {
+        ExcelSession *&session;
+        ~Detach() { session = nullptr; }
+    } detach{m_session};
     try {
-        ExcelSession session(excel);
-        m_session = &session;
-        struct Detach
-        {
-            ExcelSession *&session;
-            ~Detach() { session = nullptr; }
-        } detach{m_session};
         const std::wstring documentPath = AutomationPaths::documentPath(path);
-        session.open(documentPath);
-        const std::optional<Range> range = findRange();
-        if (!range)
-            return {Kind::NothingToFormat, {}};
-        format(*range);
-        return store(*range, documentPath);
+        // What cannot be stored is refused before Excel starts.
+        const ExcelStorePlan plan = ExcelStorePlan::make(documentPath, m_job);
+        if (m_job.DocTable && !m_word)
+            throw DocumentRefusal("Word is not installed");
+        session.emplace(excel);
+        m_session = &*session;
+        return run(documentPath, plan, pass, store);
+    } catch (const DocumentRefusal &e) {
+        return {Kind::Failed, e.what(), e.what(), {}};
     } catch (const std::exception &e) {
-        return {Kind::Failed, e.what()};
+        ExcelFormatOutcome failed{Kind::Failed, e.what(), {}, {}};
+        if (session) {
+            session->end();
+            if (session->endedByWatchdog())
+                failed.reason = "Excel stopped responding (waiting for an answer nobody could give) and was ended";
+        }
+        return failed;
     } catch (...) {
-        return {Kind::Failed, "unknown failure"};
+        return {Kind::Failed, "unknown failure", {}, {}};
     }
+}
+
+ExcelFormatOutcome ExcelFormatter::run(const std::wstring &documentPath, const ExcelStorePlan &plan, const Pass &pass,
+                                       ResultStore &store)
+{
+    using Kind = ExcelFormatOutcome::Kind;
+    try {
+        m_session->open(documentPath);
+    } catch (const std::exception &e) {
+        if (m_session->endedByWatchdog())
+            throw;
+        throw DocumentRefusal(std::string("Excel cannot open it (damaged, of another kind, or protected by a "
+                                          "password): ")
+                              + e.what());
+    }
+    checkLoaded(documentPath);
+
+    // Every range is found before anything is written.
+    std::vector<Target> targets;
+    for (const int sheet : sheetsOf(pass)) {
+        m_sheet = sheet;
+        targets.push_back({sheet, findRange()});
+    }
+    ExcelFormatOutcome outcome{Kind::NothingToFormat, {}, {}, {}};
+    bool anyFormatted = false;
+    for (const Target &target : targets) {
+        m_sheet = target.sheet;
+        if (target.range) {
+            format(*target.range);
+            anyFormatted = true;
+        } else {
+            outcome.emptySheets.push_back(target.sheet);
+        }
+        if (pass.sheetDone && !pass.sheetDone(target.sheet))
+            return {Kind::Abandoned, {}, {}, outcome.emptySheets};
+    }
+    if (!anyFormatted)
+        return outcome;
+    writeResult(targets, plan, documentPath, store);
+    // The result is the document's own format only when Excel read the document in the
+    // very format it was now written in.
+    const bool ownFormat = !m_job.DocTable && m_session->fileFormat() == plan.fileFormat;
+    m_session->closeWorkbook();
+    store.place(ownFormat);
+    outcome.kind = m_job.DocTable ? Kind::Exported : Kind::Stored;
+    return outcome;
+}
+
+void ExcelFormatter::checkLoaded(const std::wstring &documentPath) const
+{
+    // A damaged workbook that Excel falls back to reading as text would be stored over
+    // the original as that misreading. A workbook of another real format (a web
+    // application's HTML table named .xls) is read whole and formatted like any other.
+    if (ExcelFileFormats::isText(m_session->fileFormat())
+        && ExcelFileFormats::promisesWorkbook(lowerExtension(documentPath)))
+        throw DocumentRefusal("Excel reads it only as plain text, not as the spreadsheet its name promises");
+}
+
+std::vector<int> ExcelFormatter::sheetsOf(const Pass &pass)
+{
+    const int count = m_session->workbook()->sheets()->count();
+    std::vector<int> sheets;
+    if (pass.sheet) {
+        if (*pass.sheet < 1 || *pass.sheet > count)
+            throw DocumentRefusal("it has no sheet " + std::to_string(*pass.sheet) + " (its last sheet is sheet "
+                                  + std::to_string(count) + ")");
+        sheets.push_back(*pass.sheet);
+        return sheets;
+    }
+    std::vector<std::wstring> names;
+    for (int sheet = 1; sheet <= count; ++sheet) {
+        names.push_back(m_session->sheet(sheet)->name());
+        sheets.push_back(sheet);
+    }
+    if (pass.opened)
+        pass.opened(names);
+    return sheets;
 }
 
 std::optional<ExcelFormatter::Range> ExcelFormatter::findRange()
 {
     Range range;
     if (m_job.RangeAuto) {
-        range.C = countFilled(true, m_job.MaxScanColumns);
+        // A sheet's grid is its file format's: a .xls has 256 columns in every Excel.
+        range.C = countFilled(true, m_session->lastColumn(m_job.MaxScanColumns));
         if (range.C == 0)
             return std::nullopt;
-        range.N = countFilled(false, m_job.MaxScanRows);
+        range.N = countFilled(false, m_session->lastRow(m_job.MaxScanRows));
         if (range.N == 0)
             return std::nullopt;
         range.L = L"A";
@@ -181,9 +315,7 @@ void ExcelFormatter::format(const Range &range)
     cells(whole)->setVerticalAlignment(m_job.WordWrap ? AlignMiddle : AlignTop);
 
     boldEdges(range);
-
-    pageSetup()->setLeftHeader(m_job.FName ? L"&F" : L"");
-    pageSetup()->setCenterHeader(m_job.PageNumeration ? L"&P" : L"");
+    header();
 
     if (m_job.Borders)
         cells(whole)->borders()->setLineStyle(LineContinuous);
@@ -204,6 +336,15 @@ void ExcelFormatter::format(const Range &range)
 
     interleave(range);
     columnWidths(range);
+}
+
+void ExcelFormatter::header()
+{
+    pageSetup()->setLeftHeader(m_job.FName ? L"&F" : L"");
+    // The centre is the user's own text: page numbering makes it end with exactly one
+    // page number; without it the centre is left alone.
+    if (m_job.PageNumeration)
+        pageSetup()->setCenterHeader(withOnePageNumber(pageSetup()->centerHeader()));
 }
 
 void ExcelFormatter::boldEdges(const Range &range)
@@ -247,7 +388,9 @@ void ExcelFormatter::interleave(const Range &range)
     // or right of the left column, take the colour.
     switch (m_job.InterLeave) {
     case NoInterleave:
-        cells(address(range.L, range.T, range.R, range.B))->interior()->setColorIndex(AutomationValue::null());
+        cells(address(range.L, range.T, range.R, range.B))
+            ->interior()
+            ->setColorIndex(AutomationValue::fromNumber(ColorIndexNone));
         break;
     case Lines:
         for (int r = range.T + 1; r <= range.B; ++r) {
@@ -281,23 +424,55 @@ void ExcelFormatter::columnWidths(const Range &range)
         m_session->sheet(m_sheet)->columns(range.left + i - 1)->setColumnWidth(m_job.PatternWidths[i]);
 }
 
-ExcelFormatOutcome ExcelFormatter::store(const Range &range, const std::wstring &documentPath)
+void ExcelFormatter::writeResult(const std::vector<Target> &targets, const ExcelStorePlan &plan,
+                                 const std::wstring &documentPath, ResultStore &store)
 {
-    using Kind = ExcelFormatOutcome::Kind;
-    std::wstring outputBase = AutomationPaths::withoutExtension(documentPath);
-    if (m_job.SaveAsCode == UnicodeTextCode)
-        outputBase += L".txt";
     if (m_job.DocTable) {
-        if (!m_word)
-            throw std::runtime_error("Word is not installed");
-        cells(address(range.L, range.T, range.R, range.B))->copy();
-        ExportTableToWord(*m_word, outputBase, m_job.APAStyle, excelOrientation());
-        return {Kind::Exported, {}};
+        exportToWord(targets, documentPath, store);
+        return;
     }
-    if (!m_job.SaveAsCode)
-        throw std::runtime_error("no save-as format is chosen");
-    m_session->workbook()->saveAs(outputBase, std::to_wstring(*m_job.SaveAsCode));
-    return {Kind::Stored, {}};
+    // Never onto the target itself: the result is complete before anything there is
+    // touched; an in-place store too is a SaveAs to the result.
+    const std::wstring result = store.prepareResult();
+    try {
+        m_session->workbook()->saveAs(result, std::to_wstring(plan.fileFormat));
+    } catch (const std::exception &e) {
+        if (m_session->endedByWatchdog())
+            throw;
+        throw DocumentRefusal(store.writeFailure() + " (" + e.what() + ")");
+    }
+}
+
+void ExcelFormatter::exportToWord(const std::vector<Target> &targets, const std::wstring &documentPath,
+                                  ResultStore &store)
+{
+    // The title is the name of the base path without its last extension; the base path
+    // ends in ".txt" when Unicode text is chosen.
+    std::wstring base = AutomationPaths::withoutExtension(documentPath);
+    if (m_job.SaveAsCode == ExcelFileFormats::UnicodeText)
+        base += L".txt";
+    const std::wstring title = AutomationPaths::withoutExtension(AutomationPaths::fileName(base));
+    WordTableExport document(*m_word, m_job.APAStyle, excelOrientation());
+    for (const Target &target : targets) {
+        if (!target.range)
+            continue;
+        m_sheet = target.sheet;
+        const Range &range = *target.range;
+        cells(address(range.L, range.T, range.R, range.B))->copy();
+        document.addTable(title);
+    }
+    const std::wstring result = store.prepareResult();
+    try {
+        document.saveAs(result);
+    } catch (const DocumentRefusal &) {
+        throw;
+    } catch (const std::exception &e) {
+        throw DocumentRefusal(store.writeFailure() + " (" + e.what() + ")");
+    }
+    document.end();
+    // Excel lets go of the copied cells before it quits: it would otherwise ask whether
+    // to keep a large clipboard, which alerts-off does not answer.
+    m_session->application().setCutCopyMode(false);
 }
 
 std::unique_ptr<ExcelRange> ExcelFormatter::cells(const std::wstring &rangeAddress)

@@ -48,6 +48,8 @@ struct ExcelJob
     // The Excel file-format code at the chosen save-as position; nothing when the
     // position lies outside the table.
     std::optional<int> SaveAsCode;
+    // The installed Excel's major version, which decides the documented number of a code.
+    int ExcelMajorVersion = 16;
     // ".. table in DOC file": the table goes to Word instead of the workbook's store.
     bool DocTable = false;
 };

@@ -11,6 +11,7 @@ public:
     // 1 portrait, 2 landscape.
     virtual void setOrientation(int orientation) = 0;
     virtual void setLeftHeader(const std::wstring &text) = 0;
+    virtual std::wstring centerHeader() = 0;
     virtual void setCenterHeader(const std::wstring &text) = 0;
     virtual void setCenterHorizontally(bool centre) = 0;
     virtual void setLeftMargin(double points) = 0;

@@ -81,7 +81,8 @@ void ReadPatternWidthsExcel(ExcelOffice &excel, const QString &path, int sheet, 
         session.open(excelPath(path));
         opened = true;
         const std::unique_ptr<ExcelWorksheet> worksheet = session.sheet(sheet);
-        const int bound = host.maxScanColumns();
+        // A pattern's first row ends where its sheet's grid does (256 columns in a .xls).
+        const int bound = session.lastColumn(host.maxScanColumns());
         for (int k = 1; k <= bound && !worksheet->cells(1, k)->value().text.empty(); ++k) {
             widths.append(roundHalfToEven(worksheet->columns(k)->columnWidth()));
             ++counted;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProcessProgress.h"
+
 #include <memory>
 
 class WordApplication;
@@ -15,4 +17,6 @@ public:
     virtual bool classRegistered() = 0;
     // A new application instance; throws AutomationError when none can be created.
     virtual std::unique_ptr<WordApplication> createApplication() = 0;
+    // When the watchdog ends an instance that stopped making progress.
+    virtual ProcessProgress::Limits watchLimits() const { return {}; }
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 // Document.PageSetup.
 class WordPageSetup
 {
@@ -10,9 +8,9 @@ public:
 
     // 0 portrait, 1 landscape.
     virtual void setOrientation(int orientation) = 0;
-    // Margins given as text, which Word reads in its current measurement unit.
-    virtual void setTopMargin(const std::wstring &margin) = 0;
-    virtual void setBottomMargin(const std::wstring &margin) = 0;
-    virtual void setLeftMargin(const std::wstring &margin) = 0;
-    virtual void setRightMargin(const std::wstring &margin) = 0;
+    // Margins in points, as Word's object model takes them whatever unit its user chose.
+    virtual void setTopMargin(double points) = 0;
+    virtual void setBottomMargin(double points) = 0;
+    virtual void setLeftMargin(double points) = 0;
+    virtual void setRightMargin(double points) = 0;
 };

@@ -4,12 +4,13 @@
 
 class WordTable;
 
-// Selection.Tables.
+// Selection.Tables or Document.Tables.
 class WordTables
 {
 public:
     virtual ~WordTables() = default;
 
-    // Tables.Item(index), from 1; throws when the selection holds no such table.
+    virtual int count() = 0;
+    // Tables.Item(index), from 1; throws when there is no such table.
     virtual std::unique_ptr<WordTable> item(int index) = 0;
 };

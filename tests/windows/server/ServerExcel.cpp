@@ -82,8 +82,12 @@ class InteriorObject : public ServerObject
 public:
     explicit InteriorObject(std::unique_ptr<ExcelInterior> interior) : m_interior(std::move(interior))
     {
-        // The only index this program writes is null: no background.
-        writable(L"ColorIndex", VT_NULL, [this](const Arguments &) { m_interior->setColorIndex(AutomationValue::null()); });
+        // A palette index or an XlColorIndex constant, or null.
+        writable(L"ColorIndex", {VT_I4, VT_NULL}, [this](const Arguments &a) {
+            m_interior->setColorIndex(a.given(0) && a.type(0) == VT_I4
+                                          ? AutomationValue::fromNumber(std::to_wstring(a.integer(0)))
+                                          : AutomationValue::null());
+        });
         writable(L"Color", VT_I4, [this](const Arguments &a) { m_interior->setColor(std::uint32_t(a.integer(0))); });
     }
 
@@ -169,6 +173,9 @@ public:
     {
         writable(L"Orientation", VT_I4, [this](const Arguments &a) { m_page->setOrientation(a.integer(0)); });
         writable(L"LeftHeader", VT_BSTR, [this](const Arguments &a) { m_page->setLeftHeader(a.text(0)); });
+        property(L"CenterHeader", {}, [this](const Arguments &, VARIANT *result) {
+            returnText(result, m_page->centerHeader());
+        });
         writable(L"CenterHeader", VT_BSTR, [this](const Arguments &a) { m_page->setCenterHeader(a.text(0)); });
         writable(L"CenterHorizontally", VT_BOOL, [this](const Arguments &a) { m_page->setCenterHorizontally(a.boolean(0)); });
         writable(L"LeftMargin", VT_R8, [this](const Arguments &a) { m_page->setLeftMargin(a.number(0)); });
@@ -228,7 +235,15 @@ public:
         property(L"Sheets", {}, [this](const Arguments &, VARIANT *result) {
             returnObject(result, [&] { return new SheetsObject(m_book->sheets()); });
         });
-        method(L"Close", {}, [this](const Arguments &, VARIANT *) { m_book->close(); });
+        property(L"FileFormat", {}, [this](const Arguments &, VARIANT *result) {
+            returnInteger(result, m_book->fileFormat());
+        });
+        // Close(SaveChanges): a hidden instance must never be left asking whether to save.
+        method(L"Close", {VT_BOOL}, [this](const Arguments &a, VARIANT *) {
+            if (a.boolean(0))
+                throw AutomationError("Workbook.Close", "would save the document");
+            m_book->close();
+        });
         method(L"SaveAs", {VT_BSTR, VT_BSTR}, [this](const Arguments &a, VARIANT *) {
             m_book->saveAs(a.text(0), a.text(1));
         });
@@ -246,8 +261,24 @@ public:
         , m_instance(std::move(instance))
     {
         // Open hands back the workbook it opened, the last of the open ones.
-        method(L"Open", {VT_BSTR}, [this](const Arguments &a, VARIANT *result) {
-            m_books->open(a.text(0));
+        // Open(FileName, UpdateLinks, ReadOnly, Format, Password, WriteResPassword,
+        // IgnoreReadOnlyRecommended), as far as this program passes them.
+        method(L"Open",
+               {VT_BSTR, optional(VT_I4), optional(VT_BOOL), optional(VT_I4), optional(VT_BSTR), optional(VT_BSTR),
+                optional(VT_BOOL)},
+               [this](const Arguments &a, VARIANT *result) {
+            if (a.given(3) || a.given(5))
+                throw AutomationError("Workbooks.Open", "an argument this program never passes");
+            ExcelOpenArguments arguments;
+            if (a.given(1))
+                arguments.UpdateLinks = a.integer(1);
+            if (a.given(2))
+                arguments.ReadOnly = a.boolean(2);
+            if (a.given(4))
+                arguments.Password = a.text(4);
+            if (a.given(6))
+                arguments.IgnoreReadOnlyRecommended = a.boolean(6);
+            m_books->open(a.text(0), arguments);
             const auto &books = m_instance->workbooks;
             const int open = int(std::count_if(books.begin(), books.end(), [](const auto &b) { return !b.closed; }));
             returnObject(result, [&] { return new WorkbookObject(m_books->item(open)); });
@@ -272,6 +303,9 @@ public:
         writable(L"Visible", VT_BOOL, [this](const Arguments &a) { m_application->setVisible(a.boolean(0)); });
         writable(L"DisplayAlerts", VT_BOOL, [this](const Arguments &a) { m_application->setDisplayAlerts(a.boolean(0)); });
         writable(L"InterActive", VT_BOOL, [this](const Arguments &a) { m_application->setInteractive(a.boolean(0)); });
+        writable(L"AutomationSecurity", VT_I4,
+                 [this](const Arguments &a) { m_application->setAutomationSecurity(a.integer(0)); });
+        writable(L"CutCopyMode", VT_BOOL, [this](const Arguments &a) { m_application->setCutCopyMode(a.boolean(0)); });
         property(L"Version", {}, [this](const Arguments &, VARIANT *result) {
             returnText(result, m_application->version());
         });

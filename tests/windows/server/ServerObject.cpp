@@ -33,8 +33,11 @@ HRESULT checkArguments(const std::vector<VARTYPE> &types, const DISPPARAMS &para
         return DISP_E_BADPARAMCOUNT;
     for (UINT i = 0; i < parameters.cArgs; ++i) {
         const VARIANTARG &argument = parameters.rgvarg[parameters.cArgs - 1 - i];
-        const bool typeMatches = argument.vt == types[i]
-            && (argument.vt != VT_BOOL || argument.boolVal == VARIANT_TRUE || argument.boolVal == VARIANT_FALSE);
+        const VARTYPE wanted = VARTYPE(types[i] & ~VT_RESERVED);
+        const bool leftOut = (types[i] & VT_RESERVED) && argument.vt == VT_ERROR && argument.scode == DISP_E_PARAMNOTFOUND;
+        const bool typeMatches = leftOut
+            || (argument.vt == wanted
+                && (argument.vt != VT_BOOL || argument.boolVal == VARIANT_TRUE || argument.boolVal == VARIANT_FALSE));
         if (!typeMatches) {
             if (argumentError)
                 *argumentError = parameters.cArgs - 1 - i;
@@ -55,6 +58,11 @@ void fill(EXCEPINFO *exception, const std::wstring &description)
 }
 
 } // namespace
+
+bool ServerArguments::given(unsigned index) const
+{
+    return at(index).vt != VT_ERROR;
+}
 
 std::wstring ServerArguments::text(unsigned index) const
 {
@@ -178,7 +186,13 @@ HRESULT ServerObject::run(const Member &member, WORD flags, const DISPPARAMS &pa
         if (parameters.cNamedArgs != 1 || !parameters.rgdispidNamedArgs
             || parameters.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)
             return DISP_E_PARAMNOTFOUND;
-        const HRESULT checked = checkArguments({member.putType}, parameters, argumentError);
+        // Any one of the types the property takes.
+        HRESULT checked = DISP_E_TYPEMISMATCH;
+        for (const VARTYPE type : member.putTypes) {
+            checked = checkArguments({type}, parameters, argumentError);
+            if (SUCCEEDED(checked) || checked != DISP_E_TYPEMISMATCH)
+                break;
+        }
         if (FAILED(checked))
             return checked;
         member.write(ServerArguments(parameters));
@@ -209,7 +223,7 @@ ServerObject::Member &ServerObject::member(const wchar_t *name)
         if (sameName(known.name, name))
             return known;
     }
-    m_members.push_back({name, {}, {}, VT_EMPTY, {}, {}});
+    m_members.push_back({name, {}, {}, {}, {}, {}});
     return m_members.back();
 }
 
@@ -222,8 +236,13 @@ void ServerObject::property(const wchar_t *name, std::vector<VARTYPE> parameters
 
 void ServerObject::writable(const wchar_t *name, VARTYPE type, Writer write)
 {
+    writable(name, std::vector<VARTYPE>{type}, std::move(write));
+}
+
+void ServerObject::writable(const wchar_t *name, std::vector<VARTYPE> types, Writer write)
+{
     Member &entry = member(name);
-    entry.putType = type;
+    entry.putTypes = std::move(types);
     entry.write = std::move(write);
 }
 

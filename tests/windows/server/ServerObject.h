@@ -13,6 +13,9 @@ class ServerArguments
 public:
     explicit ServerArguments(const DISPPARAMS &parameters) : m_parameters(parameters) {}
 
+    // Whether an optional argument was given (not left out as VT_ERROR), and its type.
+    bool given(unsigned index) const;
+    VARTYPE type(unsigned index) const { return at(index).vt; }
     std::wstring text(unsigned index) const;
     int integer(unsigned index) const;
     double number(unsigned index) const;
@@ -28,7 +31,7 @@ private:
 // names are found whatever their case; a property is read with DISPATCH_PROPERTYGET
 // and a result to fill, written with DISPATCH_PROPERTYPUT alone and its one value named
 // DISPID_PROPERTYPUT; a method is called with DISPATCH_METHOD; the count and the exact
-// type of every argument must match (no conversion: VT_BOOL only as VARIANT_TRUE or
+// type of every argument must match (no conversion, an optional one may be left out: VT_BOOL only as VARIANT_TRUE or
 // VARIANT_FALSE, VT_NULL where a null is meant); a result variant must come empty. A
 // failure of the simulated member comes back as DISP_E_EXCEPTION with its description.
 // Every object counts itself in the server's live objects until its last Release.
@@ -57,8 +60,11 @@ protected:
 
     // A property read with these argument types (an indexed one has some).
     void property(const wchar_t *name, std::vector<VARTYPE> parameters, Reader read);
-    // A property written with a value of this type.
+    // A property written with a value of this type, or of one of these.
     void writable(const wchar_t *name, VARTYPE type, Writer write);
+    void writable(const wchar_t *name, std::vector<VARTYPE> types, Writer write);
+    // An argument that may be left out (VT_ERROR with DISP_E_PARAMNOTFOUND).
+    static constexpr VARTYPE optional(VARTYPE type) { return VARTYPE(type | VT_RESERVED); }
     // A method; result is null when the caller does not take one.
     void method(const wchar_t *name, std::vector<VARTYPE> parameters, Reader call);
 
@@ -74,7 +80,7 @@ private:
         std::wstring name;
         std::vector<VARTYPE> parameters;
         Reader read;
-        VARTYPE putType = VT_EMPTY;
+        std::vector<VARTYPE> putTypes;
         Writer write;
         Reader call;
     };

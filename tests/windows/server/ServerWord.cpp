@@ -8,7 +8,6 @@
 #include "WordDocument.h"
 #include "WordDocuments.h"
 #include "WordFont.h"
-#include "WordOptions.h"
 #include "WordPageSetup.h"
 #include "WordParagraphFormat.h"
 #include "WordRows.h"
@@ -122,6 +121,7 @@ class TablesObject : public ServerObject
 public:
     explicit TablesObject(std::unique_ptr<WordTables> tables) : m_tables(std::move(tables))
     {
+        property(L"Count", {}, [this](const Arguments &, VARIANT *result) { returnInteger(result, m_tables->count()); });
         method(L"Item", {VT_I4}, [this](const Arguments &a, VARIANT *result) {
             returnObject(result, [&] { return new TableObject(m_tables->item(a.integer(0))); });
         });
@@ -163,10 +163,10 @@ public:
     explicit PageSetupObject(std::unique_ptr<WordPageSetup> page) : m_page(std::move(page))
     {
         writable(L"Orientation", VT_I4, [this](const Arguments &a) { m_page->setOrientation(a.integer(0)); });
-        writable(L"TopMargin", VT_BSTR, [this](const Arguments &a) { m_page->setTopMargin(a.text(0)); });
-        writable(L"BottomMargin", VT_BSTR, [this](const Arguments &a) { m_page->setBottomMargin(a.text(0)); });
-        writable(L"LeftMargin", VT_BSTR, [this](const Arguments &a) { m_page->setLeftMargin(a.text(0)); });
-        writable(L"RightMargin", VT_BSTR, [this](const Arguments &a) { m_page->setRightMargin(a.text(0)); });
+        writable(L"TopMargin", VT_R8, [this](const Arguments &a) { m_page->setTopMargin(a.number(0)); });
+        writable(L"BottomMargin", VT_R8, [this](const Arguments &a) { m_page->setBottomMargin(a.number(0)); });
+        writable(L"LeftMargin", VT_R8, [this](const Arguments &a) { m_page->setLeftMargin(a.number(0)); });
+        writable(L"RightMargin", VT_R8, [this](const Arguments &a) { m_page->setRightMargin(a.number(0)); });
     }
 
 private:
@@ -181,6 +181,9 @@ public:
         method(L"Select", {}, [this](const Arguments &, VARIANT *) { m_document->select(); });
         property(L"PageSetup", {}, [this](const Arguments &, VARIANT *result) {
             returnObject(result, [&] { return new PageSetupObject(m_document->pageSetup()); });
+        });
+        property(L"Tables", {}, [this](const Arguments &, VARIANT *result) {
+            returnObject(result, [&] { return new TablesObject(m_document->tables()); });
         });
         method(L"SaveAs", {VT_BSTR, VT_I4}, [this](const Arguments &a, VARIANT *) {
             m_document->saveAs(a.text(0), a.integer(1));
@@ -214,21 +217,6 @@ private:
     std::shared_ptr<FakeWordInstance> m_instance;
 };
 
-class OptionsObject : public ServerObject
-{
-public:
-    explicit OptionsObject(std::unique_ptr<WordOptions> options) : m_options(std::move(options))
-    {
-        property(L"MeasurementUnit", {}, [this](const Arguments &, VARIANT *result) {
-            returnInteger(result, m_options->measurementUnit());
-        });
-        writable(L"MeasurementUnit", VT_I4, [this](const Arguments &a) { m_options->setMeasurementUnit(a.integer(0)); });
-    }
-
-private:
-    std::unique_ptr<WordOptions> m_options;
-};
-
 class ApplicationObject : public ServerObject
 {
 public:
@@ -250,9 +238,6 @@ public:
         });
         property(L"Selection", {}, [this](const Arguments &, VARIANT *result) {
             returnObject(result, [&] { return new SelectionObject(m_application->selection()); });
-        });
-        property(L"Options", {}, [this](const Arguments &, VARIANT *result) {
-            returnObject(result, [&] { return new OptionsObject(m_application->options()); });
         });
         property(L"ActiveDocument", {}, [this](const Arguments &, VARIANT *result) {
             returnObject(result, [&] { return new DocumentObject(m_application->activeDocument()); });

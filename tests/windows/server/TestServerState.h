@@ -23,12 +23,17 @@ struct TestServerState
         excel.version = L"16.0";
         excel.disk.clear();
         excel.failOn.clear();
+        excel.promptOn.clear();
         excel.instances.clear();
+        excel.written.clear();
+        excel.overwritten.clear();
         word.registered = true;
         word.version = L"16.0";
-        word.measurementUnit = 1;
         word.failOn.clear();
+        word.promptOn.clear();
         word.instances.clear();
+        word.disk.clear();
+        word.overwritten.clear();
     }
 };
 

@@ -90,6 +90,14 @@ ComVariant ComVariant::boolean(bool on)
     return value;
 }
 
+ComVariant ComVariant::missing()
+{
+    ComVariant value;
+    value.m_value.vt = VT_ERROR;
+    value.m_value.scode = DISP_E_PARAMNOTFOUND;
+    return value;
+}
+
 ComVariant ComVariant::null()
 {
     ComVariant value;

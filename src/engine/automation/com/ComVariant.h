@@ -24,6 +24,9 @@ public:
     static ComVariant number(double value);             // VT_R8
     static ComVariant boolean(bool value);              // VT_BOOL: VARIANT_TRUE or VARIANT_FALSE
     static ComVariant null();                           // VT_NULL
+    // An optional argument left out: VT_ERROR with DISP_E_PARAMNOTFOUND, as automation
+    // marks it.
+    static ComVariant missing();
 
     const VARIANT &get() const { return m_value; }
     VARTYPE type() const { return m_value.vt; }

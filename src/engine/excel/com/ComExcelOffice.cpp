@@ -1,5 +1,6 @@
 #include "ComExcelOffice.h"
 
+#include "AutomationProcess.h"
 #include "ComClass.h"
 #include "DispatchObject.h"
 #include "ExcelApplication.h"
@@ -118,6 +119,7 @@ public:
 
     void setOrientation(int orientation) override { m_object.put(L"Orientation", V::integer(orientation)); }
     void setLeftHeader(const std::wstring &text) override { m_object.put(L"LeftHeader", V::text(text)); }
+    std::wstring centerHeader() override { return m_object.get(L"CenterHeader").toText("PageSetup.CenterHeader"); }
     void setCenterHeader(const std::wstring &text) override { m_object.put(L"CenterHeader", V::text(text)); }
     void setCenterHorizontally(bool centre) override { m_object.put(L"CenterHorizontally", V::boolean(centre)); }
     void setLeftMargin(double points) override { m_object.put(L"LeftMargin", V::number(points)); }
@@ -171,7 +173,8 @@ public:
     {
         return std::make_unique<ComSheets>(m_object.object(L"Sheets", "Sheets"));
     }
-    void close() override { m_object.call(L"Close"); }
+    int fileFormat() override { return m_object.get(L"FileFormat").toInteger("Workbook.FileFormat"); }
+    void close() override { m_object.call(L"Close", {V::boolean(false)}); }
     void saveAs(const std::wstring &fileName, const std::wstring &formatCode) override
     {
         m_object.call(L"SaveAs", {V::text(fileName), V::text(formatCode)});
@@ -183,8 +186,17 @@ class ComWorkbooks : public ExcelWorkbooks, ComObject
 public:
     using ComObject::ComObject;
 
-    // Open returns the workbook, which is let go at once: it is reached as item 1.
-    void open(const std::wstring &path) override { m_object.call(L"Open", {V::text(path)}); }
+    // Open(FileName, UpdateLinks, ReadOnly, Format, Password, WriteResPassword,
+    // IgnoreReadOnlyRecommended), an argument not given left out. Open returns the
+    // workbook, which is let go at once: it is reached as item 1.
+    void open(const std::wstring &path, const ExcelOpenArguments &arguments) override
+    {
+        auto given = [](const auto &value, auto make) { return value ? make(*value) : V::missing(); };
+        m_object.call(L"Open", {V::text(path), given(arguments.UpdateLinks, V::integer),
+                                given(arguments.ReadOnly, V::boolean), V::missing(),
+                                given(arguments.Password, V::text), V::missing(),
+                                given(arguments.IgnoreReadOnlyRecommended, V::boolean)});
+    }
     std::unique_ptr<ExcelWorkbook> item(int index) override
     {
         return std::make_unique<ComWorkbook>(m_object.item("Workbook", {V::integer(index)}));
@@ -194,17 +206,27 @@ public:
 class ComApplication : public ExcelApplication, ComObject
 {
 public:
-    using ComObject::ComObject;
+    explicit ComApplication(ComClass::Instance instance)
+        : ComObject(std::move(instance.object))
+        , m_process(std::move(instance.process))
+    {
+    }
 
     void setVisible(bool visible) override { m_object.put(L"Visible", V::boolean(visible)); }
     void setDisplayAlerts(bool on) override { m_object.put(L"DisplayAlerts", V::boolean(on)); }
     void setInteractive(bool on) override { m_object.put(L"InterActive", V::boolean(on)); }
+    void setAutomationSecurity(int level) override { m_object.put(L"AutomationSecurity", V::integer(level)); }
+    void setCutCopyMode(bool on) override { m_object.put(L"CutCopyMode", V::boolean(on)); }
     std::wstring version() override { return m_object.get(L"Version").toText("Application.Version"); }
     std::unique_ptr<ExcelWorkbooks> workbooks() override
     {
         return std::make_unique<ComWorkbooks>(m_object.object(L"Workbooks", "Workbooks"));
     }
     void quit() override { m_object.call(L"Quit"); }
+    std::shared_ptr<AutomationProcess> process() override { return m_process; }
+
+private:
+    std::shared_ptr<AutomationProcess> m_process;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ComWordOffice.h"
 
+#include "AutomationProcess.h"
 #include "ComClass.h"
 #include "DispatchObject.h"
 #include "WordApplication.h"
@@ -7,7 +8,6 @@
 #include "WordDocument.h"
 #include "WordDocuments.h"
 #include "WordFont.h"
-#include "WordOptions.h"
 #include "WordPageSetup.h"
 #include "WordParagraphFormat.h"
 #include "WordRows.h"
@@ -88,6 +88,7 @@ class ComTables : public WordTables, ComObject
 public:
     using ComObject::ComObject;
 
+    int count() override { return m_object.get(L"Count").toInteger("Tables.Count"); }
     std::unique_ptr<WordTable> item(int index) override
     {
         return std::make_unique<ComTable>(m_object.item("Table", {V::integer(index)}));
@@ -120,10 +121,10 @@ public:
     using ComObject::ComObject;
 
     void setOrientation(int orientation) override { m_object.put(L"Orientation", V::integer(orientation)); }
-    void setTopMargin(const std::wstring &margin) override { m_object.put(L"TopMargin", V::text(margin)); }
-    void setBottomMargin(const std::wstring &margin) override { m_object.put(L"BottomMargin", V::text(margin)); }
-    void setLeftMargin(const std::wstring &margin) override { m_object.put(L"LeftMargin", V::text(margin)); }
-    void setRightMargin(const std::wstring &margin) override { m_object.put(L"RightMargin", V::text(margin)); }
+    void setTopMargin(double points) override { m_object.put(L"TopMargin", V::number(points)); }
+    void setBottomMargin(double points) override { m_object.put(L"BottomMargin", V::number(points)); }
+    void setLeftMargin(double points) override { m_object.put(L"LeftMargin", V::number(points)); }
+    void setRightMargin(double points) override { m_object.put(L"RightMargin", V::number(points)); }
 };
 
 class ComDocument : public WordDocument, ComObject
@@ -135,6 +136,10 @@ public:
     std::unique_ptr<WordPageSetup> pageSetup() override
     {
         return std::make_unique<ComPageSetup>(m_object.object(L"PageSetup", "PageSetup"));
+    }
+    std::unique_ptr<WordTables> tables() override
+    {
+        return std::make_unique<ComTables>(m_object.object(L"Tables", "Tables"));
     }
     void saveAs(const std::wstring &fileName, int fileFormat) override
     {
@@ -155,19 +160,14 @@ public:
     }
 };
 
-class ComOptions : public WordOptions, ComObject
-{
-public:
-    using ComObject::ComObject;
-
-    int measurementUnit() override { return m_object.get(L"MeasurementUnit").toInteger("Options.MeasurementUnit"); }
-    void setMeasurementUnit(int unit) override { m_object.put(L"MeasurementUnit", V::integer(unit)); }
-};
-
 class ComApplication : public WordApplication, ComObject
 {
 public:
-    using ComObject::ComObject;
+    explicit ComApplication(ComClass::Instance instance)
+        : ComObject(std::move(instance.object))
+        , m_process(std::move(instance.process))
+    {
+    }
 
     void setVisible(bool visible) override { m_object.put(L"Visible", V::boolean(visible)); }
     void setDisplayAlerts(bool on) override { m_object.put(L"DisplayAlerts", V::integer(on ? AlertsAll : AlertsNone)); }
@@ -180,15 +180,15 @@ public:
     {
         return std::make_unique<ComSelection>(m_object.object(L"Selection", "Selection"));
     }
-    std::unique_ptr<WordOptions> options() override
-    {
-        return std::make_unique<ComOptions>(m_object.object(L"Options", "Options"));
-    }
     std::unique_ptr<WordDocument> activeDocument() override
     {
         return std::make_unique<ComDocument>(m_object.object(L"ActiveDocument", "Document"));
     }
     void quit() override { m_object.call(L"Quit", {V::integer(DoNotSaveChanges)}); }
+    std::shared_ptr<AutomationProcess> process() override { return m_process; }
+
+private:
+    std::shared_ptr<AutomationProcess> m_process;
 };
 
 } // namespace
