@@ -20,6 +20,7 @@
 #include <com/sun/star/container/XContainerQuery.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/lang/XMultiComponentFactory.hpp>
 
 #include <mutex>
@@ -356,6 +357,16 @@ std::unique_ptr<CalcDesktop> UnoOffice::createDesktop()
     m_impl->beginOperation();
     auto lease = std::make_shared<Impl::Lease>(m_impl);
     m_impl->ensureRunning();
+    try {
+        return std::make_unique<UnoDesktop>(frame::Desktop::create(m_impl->bridge->remoteContext()), lease);
+    } catch (const lang::DisposedException &) {
+        // The office died in the last operation and its bridge has not told us yet (the
+        // notice comes from the bridge's own thread): nothing is open, so start afresh.
+        m_impl->teardown(false);
+        m_impl->start();
+    } catch (const uno::Exception &) {
+        // Reported below, as every failure of the call.
+    }
     return UnoValues::guarded("creating the desktop", [&] {
         return std::make_unique<UnoDesktop>(frame::Desktop::create(m_impl->bridge->remoteContext()), lease);
     });
