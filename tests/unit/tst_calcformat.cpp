@@ -5,6 +5,8 @@
 #include "FormatJob.h"
 #include "RecordingBackendHost.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -73,12 +75,6 @@ struct Run
     FakeCalcWorkbook stored(const QString &path = XlsPath) const { return office.file(path); }
     FakeCalcSheetData sheet(const QString &path = XlsPath) const { return office.file(path).sheet(); }
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 // The trash path a notice of a file moved to the trash names.
 QString trashedPath(const QString &notice)
@@ -709,7 +705,7 @@ void TestCalcFormat::documentIsLockedAndCheckedWhileInWork()
     QVERIFY(run.host.problemLogged);
     QVERIFY2(run.host.logLines.first().second.contains(QStringLiteral("changed on disk")),
              qPrintable(run.host.logLines.first().second));
-    QCOMPARE(readAll(XlsPath), QByteArray("the user's newer work"));
+    QCOMPARE(TestFiles::read(XlsPath), QByteArray("the user's newer work"));
     QCOMPARE(QDir(WorkDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("table.xls")});
 }
@@ -790,7 +786,7 @@ void TestCalcFormat::emptyA1FailsWithItsReason()
     FakeCalcWorkbook book = FakeCalcWorkbook::xls();
     book.sheet().fill({{QVariant(), 1, 2}, {1, 2, 3}});
     run.office.addFile(XlsPath, book);
-    const QByteArray before = readAll(XlsPath);
+    const QByteArray before = TestFiles::read(XlsPath);
     run.format();
     QVERIFY(run.office.stores.isEmpty());
     QVERIFY(run.host.problemLogged);
@@ -798,7 +794,7 @@ void TestCalcFormat::emptyA1FailsWithItsReason()
     QCOMPARE(run.host.logLines.first().second,
              QStringLiteral("can`t process document: nothing to format: cell A1 of sheet 1 is empty"));
     QCOMPARE(run.host.progress.size(), 1);
-    QCOMPARE(readAll(XlsPath), before);
+    QCOMPARE(TestFiles::read(XlsPath), before);
     verifyReleased(run.office);
 }
 
@@ -902,7 +898,7 @@ void TestCalcFormat::storesInPlaceOrToTheChosenFormat()
     FakeCalcWorkbook book = table();
     book.loadFilter = readWith;
     run.office.addFile(inWork(source), book);
-    const QByteArray original = readAll(inWork(source));
+    const QByteArray original = TestFiles::read(inWork(source));
     run.job.saveAs.SaveAs = entry;
     run.job.saveAs.calcFilter = filter(filterName, fileExtension);
     run.format(inWork(source));
@@ -912,10 +908,10 @@ void TestCalcFormat::storesInPlaceOrToTheChosenFormat()
     QCOMPARE(store.args.filterName, entry == 7 ? QStringLiteral("MS Excel 97") : filterName);
     QVERIFY(run.stored(inWork(target)).sheet().format(1, 1).wrap);
     if (after == QLatin1String("kept"))
-        QCOMPARE(readAll(inWork(source)), original);
+        QCOMPARE(TestFiles::read(inWork(source)), original);
     QCOMPARE(run.host.notices.size(), after == QLatin1String("trashed") ? 1 : 0);
     if (after == QLatin1String("trashed"))
-        QCOMPARE(readAll(trashedPath(run.host.notices.first())), original);
+        QCOMPARE(TestFiles::read(trashedPath(run.host.notices.first())), original);
     // Nothing else is left in the folder: no private folder, no lock file.
     QStringList expected{QFileInfo(source).fileName()};
     if (target != source)

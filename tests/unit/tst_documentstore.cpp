@@ -1,27 +1,13 @@
 #include "DocumentStore.h"
 #include "OfficeLockFile.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-} // namespace
 
 // The store operation on real files, the office left out: what lies on disk before and
 // after each way a store can go.
@@ -58,7 +44,7 @@ void TestDocumentStore::init()
     m_folder = std::make_unique<QTemporaryDir>();
     m_data = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_data->filePath(QStringLiteral("data"))));
-    QVERIFY(writeFile(path(QStringLiteral("a.xls")), "the original"));
+    QVERIFY(TestFiles::write(path(QStringLiteral("a.xls")), "the original"));
 }
 
 void TestDocumentStore::placesTheResult_data()
@@ -80,26 +66,26 @@ void TestDocumentStore::placesTheResult()
     QFETCH(bool, inTheWay);
     QFETCH(QString, trashed);
     if (inTheWay)
-        QVERIFY(writeFile(path(target), "the user's a.ods"));
+        QVERIFY(TestFiles::write(path(target), "the user's a.ods"));
     QFile::setPermissions(path(QStringLiteral("a.xls")), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     const QFile::Permissions permissions = QFile::permissions(path(QStringLiteral("a.xls")));
     DocumentStore store(path(QStringLiteral("a.xls")), path(target));
     QVERIFY(!store.begin());
     QVERIFY(!store.prepareResult());
     // Nothing on disk changes while the result is being written.
-    QVERIFY(writeFile(store.resultPath(), "the result"));
-    QCOMPARE(readFile(path(QStringLiteral("a.xls"))), QByteArray("the original"));
+    QVERIFY(TestFiles::write(store.resultPath(), "the result"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("a.xls"))), QByteArray("the original"));
     QVERIFY(!store.place(ownFormat));
 
-    QCOMPARE(readFile(path(target)), QByteArray("the result"));
+    QCOMPARE(TestFiles::read(path(target)), QByteArray("the result"));
     if (target != QLatin1String("a.xls"))
-        QCOMPARE(readFile(path(QStringLiteral("a.xls"))), QByteArray("the original"));
+        QCOMPARE(TestFiles::read(path(QStringLiteral("a.xls"))), QByteArray("the original"));
     else if (ownFormat)   // replaced with the document's own permissions
         QCOMPARE(QFile::permissions(path(target)), permissions);
     QCOMPARE(store.trashed().size(), trashed.isEmpty() ? 0 : 1);
     if (!trashed.isEmpty()) {
         QCOMPARE(store.trashed().first().path, path(target));
-        QCOMPARE(readFile(store.trashed().first().where), trashed.toUtf8());
+        QCOMPARE(TestFiles::read(store.trashed().first().where), trashed.toUtf8());
     }
 }
 
@@ -118,11 +104,11 @@ void TestDocumentStore::documentChangedDuringTheWork()
     DocumentStore store(document, document);
     QVERIFY(!store.begin());
     QVERIFY(!store.prepareResult());
-    QVERIFY(writeFile(store.resultPath(), "the result"));
+    QVERIFY(TestFiles::write(store.resultPath(), "the result"));
     if (change == QLatin1String("rewritten")) {
-        QVERIFY(writeFile(document, "the user's newer work"));
+        QVERIFY(TestFiles::write(document, "the user's newer work"));
     } else if (change == QLatin1String("replaced")) {
-        QVERIFY(writeFile(path(QStringLiteral("new")), "the user's newer work"));
+        QVERIFY(TestFiles::write(path(QStringLiteral("new")), "the user's newer work"));
         QVERIFY(QFile::remove(document));
         QVERIFY(QFile::rename(path(QStringLiteral("new")), document));
     } else {
@@ -131,7 +117,7 @@ void TestDocumentStore::documentChangedDuringTheWork()
     const std::optional<QString> failure = store.place(true);
     QVERIFY(failure);
     QVERIFY(failure->contains(QStringLiteral("changed on disk")));
-    QCOMPARE(readFile(document), change == QLatin1String("removed") ? QByteArray("(missing)")
+    QCOMPARE(TestFiles::read(document), change == QLatin1String("removed") ? QByteArray("(missing)")
                                                                     : QByteArray("the user's newer work"));
     QVERIFY(store.trashed().isEmpty());
 }
@@ -139,17 +125,17 @@ void TestDocumentStore::documentChangedDuringTheWork()
 void TestDocumentStore::fileInTheWayStaysWhenTheTrashRefuses()
 {
     // A data folder that is a file: the trash cannot be made.
-    QVERIFY(writeFile(m_data->filePath(QStringLiteral("data")), "not a folder"));
-    QVERIFY(writeFile(path(QStringLiteral("a.ods")), "the user's a.ods"));
+    QVERIFY(TestFiles::write(m_data->filePath(QStringLiteral("data")), "not a folder"));
+    QVERIFY(TestFiles::write(path(QStringLiteral("a.ods")), "the user's a.ods"));
     DocumentStore store(path(QStringLiteral("a.xls")), path(QStringLiteral("a.ods")));
     QVERIFY(!store.begin());
     QVERIFY(!store.prepareResult());
-    QVERIFY(writeFile(store.resultPath(), "the result"));
+    QVERIFY(TestFiles::write(store.resultPath(), "the result"));
     const std::optional<QString> failure = store.place(true);
     QVERIFY(failure);
     QVERIFY2(failure->contains(QStringLiteral("trash")), qPrintable(*failure));
-    QCOMPARE(readFile(path(QStringLiteral("a.ods"))), QByteArray("the user's a.ods"));
-    QCOMPARE(readFile(path(QStringLiteral("a.xls"))), QByteArray("the original"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("a.ods"))), QByteArray("the user's a.ods"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("a.xls"))), QByteArray("the original"));
     QCOMPARE(entries(), (QStringList{QStringLiteral(".~lock.a.xls#"), QStringLiteral("a.ods"), QStringLiteral("a.xls")}));
 }
 
@@ -172,14 +158,14 @@ void TestDocumentStore::refusesBeforeTheOfficeOpens()
     QFETCH(QString, document);
     QFETCH(QString, target);
     QFETCH(QString, reason);
-    QVERIFY(writeFile(path(QStringLiteral("empty.xls")), QByteArray()));
+    QVERIFY(TestFiles::write(path(QStringLiteral("empty.xls")), QByteArray()));
     QFile::link(path(QStringLiteral("nowhere.xls")), path(QStringLiteral("dangling.xls")));
     QFile::link(path(QStringLiteral("loop.xls")), path(QStringLiteral("loop.xls")));
-    QVERIFY(writeFile(path(QStringLiteral("ro.xls")), "read only"));
+    QVERIFY(TestFiles::write(path(QStringLiteral("ro.xls")), "read only"));
     QFile::setPermissions(path(QStringLiteral("ro.xls")), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    QVERIFY(writeFile(path(QStringLiteral(".~lock.a.xls#")), ",someone,host,01.01.2026 10:00,;"));
-    QVERIFY(writeFile(path(QStringLiteral("b.xls")), "open in Excel"));
-    QVERIFY(writeFile(path(QStringLiteral("~$b.xls")), "someone"));
+    QVERIFY(TestFiles::write(path(QStringLiteral(".~lock.a.xls#")), ",someone,host,01.01.2026 10:00,;"));
+    QVERIFY(TestFiles::write(path(QStringLiteral("b.xls")), "open in Excel"));
+    QVERIFY(TestFiles::write(path(QStringLiteral("~$b.xls")), "someone"));
     const QStringList before = entries();
     {
         DocumentStore store(path(document), path(target));
@@ -188,7 +174,7 @@ void TestDocumentStore::refusesBeforeTheOfficeOpens()
         QVERIFY2(refusal->contains(reason), qPrintable(*refusal));
     }
     QCOMPARE(entries(), before);
-    QCOMPARE(readFile(path(QStringLiteral(".~lock.a.xls#"))), QByteArray(",someone,host,01.01.2026 10:00,;"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral(".~lock.a.xls#"))), QByteArray(",someone,host,01.01.2026 10:00,;"));
 
     // Read only, to be stored under another name: allowed.
     DocumentStore copy(path(QStringLiteral("ro.xls")), path(QStringLiteral("ro.ods")));
@@ -201,7 +187,7 @@ void TestDocumentStore::holdsTheOfficeLockWhileAtWork()
     {
         DocumentStore store(path(QStringLiteral("a.xls")), path(QStringLiteral("a.xls")));
         QVERIFY(!store.begin());
-        QVERIFY(readFile(lock).startsWith("Tablevane (process "));
+        QVERIFY(TestFiles::read(lock).startsWith("Tablevane (process "));
         // A second run on the same document sees it busy.
         DocumentStore second(path(QStringLiteral("a.xls")), path(QStringLiteral("a.xls")));
         QVERIFY(second.begin());
@@ -210,7 +196,7 @@ void TestDocumentStore::holdsTheOfficeLockWhileAtWork()
     QVERIFY(!QFileInfo::exists(lock));
 
     // A lock left by a run of this program that was killed is taken over.
-    QVERIFY(writeFile(lock, "Tablevane (process 2147483646),user," + QSysInfo::machineHostName().toUtf8()
+    QVERIFY(TestFiles::write(lock, "Tablevane (process 2147483646),user," + QSysInfo::machineHostName().toUtf8()
                                 + ",01.01.2026 10:00,;"));
     DocumentStore store(path(QStringLiteral("a.xls")), path(QStringLiteral("a.xls")));
     QVERIFY(!store.begin());
@@ -220,14 +206,14 @@ void TestDocumentStore::removesOnlyLeftoversOfEndedRuns()
 {
     const QString host = QSysInfo::machineHostName();
     QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral(".~tablevane-2147483646-1a2b/sub")));
-    QVERIFY(writeFile(path(QStringLiteral(".~tablevane-2147483646-1a2b/lu2147483640x.tmp")), "half"));
+    QVERIFY(TestFiles::write(path(QStringLiteral(".~tablevane-2147483646-1a2b/lu2147483640x.tmp")), "half"));
     const QString live = QStringLiteral(".~tablevane-%1-3c4d").arg(QCoreApplication::applicationPid());
     QVERIFY(QDir(m_folder->path()).mkdir(live));
-    QVERIFY(writeFile(path(QStringLiteral(".~lock.a.xls#")),
+    QVERIFY(TestFiles::write(path(QStringLiteral(".~lock.a.xls#")),
                       "Tablevane (process 2147483646),u," + host.toUtf8() + ",01.01.2026 10:00,;"));
-    QVERIFY(writeFile(path(QStringLiteral(".~lock.b.xls#")), "Tablevane (process 2147483646),u,elsewhere,x,;"));
-    QVERIFY(writeFile(path(QStringLiteral(".~lock.c.xls#")), ",someone," + host.toUtf8() + ",x,;"));
-    QVERIFY(writeFile(path(QStringLiteral(".~tablevane-notes.txt")), "a user's file"));
+    QVERIFY(TestFiles::write(path(QStringLiteral(".~lock.b.xls#")), "Tablevane (process 2147483646),u,elsewhere,x,;"));
+    QVERIFY(TestFiles::write(path(QStringLiteral(".~lock.c.xls#")), ",someone," + host.toUtf8() + ",x,;"));
+    QVERIFY(TestFiles::write(path(QStringLiteral(".~tablevane-notes.txt")), "a user's file"));
 
     QCOMPARE(DocumentStore::removeLeftovers(m_folder->path()), 2);
     QCOMPARE(entries(), (QStringList{QStringLiteral(".~lock.b.xls#"), QStringLiteral(".~lock.c.xls#"), live,

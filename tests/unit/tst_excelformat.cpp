@@ -6,6 +6,8 @@
 #include "ProcessProgress.h"
 #include "RecordingBackendHost.h"
 
+#include "TestFiles.h"
+
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
@@ -58,17 +60,6 @@ FormatJob defaultJob()
     return job;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-bool write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Every file and folder of the work folder, hidden ones too.
 QStringList workFolder()
@@ -259,11 +250,11 @@ void TestExcelFormat::emptyFirstCellFailsWithItsReason()
     FakeExcelWorkbook book = table();
     book.sheet().cells.erase({1, 1});
     Run run(book);
-    const QByteArray before = readAll(XlsPath);
+    const QByteArray before = TestFiles::read(XlsPath);
     run.format();
     verifyFailed(run, QStringLiteral("nothing to format: cell A1 of sheet 1 is empty"));
     verifyExcelEnded(run.excel);
-    QCOMPARE(readAll(XlsPath), before);
+    QCOMPARE(TestFiles::read(XlsPath), before);
     QCOMPARE(workFolder(), QStringList{QStringLiteral("table.xls")});
 }
 
@@ -595,10 +586,10 @@ void TestExcelFormat::widthsFittedOrFromThePattern()
     wide.job.set.WidthByPattern = true;
     wide.job.patternWidths = {0, 300};
     wide.job.patternColumnCount = 1;
-    const QByteArray before = readAll(XlsPath);
+    const QByteArray before = TestFiles::read(XlsPath);
     wide.format();
     verifyFailed(wide);
-    QCOMPARE(readAll(XlsPath), before);
+    QCOMPARE(TestFiles::read(XlsPath), before);
 }
 
 void TestExcelFormat::storedInPlaceOrBesideIt_data()
@@ -642,7 +633,7 @@ void TestExcelFormat::storedInPlaceOrBesideIt()
     run.excel.version = version.toStdWString();
     run.job.saveAs.ExcelMajorVersion = int(version.toDouble());
     run.job.saveAs.excelCode = code;
-    const QByteArray original = readAll(inWork(source));
+    const QByteArray original = TestFiles::read(inWork(source));
     run.format(1, inWork(source));
     verifyStored(run);
     const auto &saves = run.excel.lastInstance().workbooks.front().saves;
@@ -653,11 +644,11 @@ void TestExcelFormat::storedInPlaceOrBesideIt()
     QVERIFY(filled(run.sheet(1, stored), 1, 1));
     QCOMPARE(run.stored(stored).fileFormat, saveAs);
     if (after == QLatin1String("kept"))
-        QCOMPARE(readAll(inWork(source)), original);
+        QCOMPARE(TestFiles::read(inWork(source)), original);
     QCOMPARE(run.host.notices.size(), after == QLatin1String("trashed") ? 1 : 0);
     if (after == QLatin1String("trashed")) {
         const QString notice = run.host.notices.first();
-        QCOMPARE(readAll(notice.mid(notice.lastIndexOf(QStringLiteral(": ")) + 2)), original);
+        QCOMPARE(TestFiles::read(notice.mid(notice.lastIndexOf(QStringLiteral(": ")) + 2)), original);
     }
     // Nothing else is left in the folder: no private folder, no lock file.
     QStringList expected{source};
@@ -715,11 +706,11 @@ void TestExcelFormat::filesOnDiskAreRespected()
     QFETCH(QString, prepare);
     QFETCH(QString, logSecond);
     Run run;
-    const QByteArray original = readAll(XlsPath);
+    const QByteArray original = TestFiles::read(XlsPath);
     if (prepare == QLatin1String("read-only"))
         QVERIFY(QFile::setPermissions(XlsPath, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     else
-        QVERIFY(write(inWork(prepare), "a file of the user"));
+        QVERIFY(TestFiles::write(inWork(prepare), "a file of the user"));
     run.job.saveAs.excelCode = code;
     run.job.saveAs.DocTable = wordTable;
     run.format();
@@ -729,11 +720,11 @@ void TestExcelFormat::filesOnDiskAreRespected()
     QCOMPARE(run.host.logLines.size(), logSecond.isEmpty() ? 0 : 1);
     if (!logSecond.isEmpty())
         QVERIFY2(run.lastLog().startsWith(logSecond), qPrintable(run.lastLog()));
-    QCOMPARE(readAll(XlsPath), original);
+    QCOMPARE(TestFiles::read(XlsPath), original);
     if (!refused && prepare.startsWith(QStringLiteral("table."))) {
         QVERIFY(run.host.logLines.first().first.endsWith(QStringLiteral(" - ") + inWork(prepare)));
         const QString trashed = run.lastLog().mid(logSecond.size());
-        QCOMPARE(readAll(trashed), QByteArray("a file of the user"));
+        QCOMPARE(TestFiles::read(trashed), QByteArray("a file of the user"));
         QCOMPARE(run.host.notices.size(), 1);
         QVERIFY(run.host.notices.first().contains(trashed));
     }
@@ -758,12 +749,12 @@ void TestExcelFormat::misreadDocumentIsRefused()
     if (content == QLatin1String("text"))
         run.put(book);
     else
-        QVERIFY(write(XlsPath, content.toLatin1()));
-    const QByteArray before = readAll(XlsPath);
+        QVERIFY(TestFiles::write(XlsPath, content.toLatin1()));
+    const QByteArray before = TestFiles::read(XlsPath);
     run.format();
     verifyFailed(run, reason);
     verifyExcelEnded(run.excel);
-    QCOMPARE(readAll(XlsPath), before);
+    QCOMPARE(TestFiles::read(XlsPath), before);
     QCOMPARE(workFolder(), QStringList{QStringLiteral("table.xls")});
 }
 
@@ -773,7 +764,7 @@ void TestExcelFormat::wordTableLeavesTheWorkbookUnchanged()
     const QString path = inWork(QStringLiteral("report.final.xls"));
     Run run(std::nullopt);
     run.put(table(), path);
-    const QByteArray original = readAll(path);
+    const QByteArray original = TestFiles::read(path);
     run.job.saveAs.DocTable = true;
     run.job.set.APAStyle = true;
     run.job.set.Orientation = 1;
@@ -795,7 +786,7 @@ void TestExcelFormat::wordTableLeavesTheWorkbookUnchanged()
     QCOMPARE(pasted.cells.size(), size_t(6));
     QCOMPARE(QString::fromStdWString(pasted.cells[5][2]), QStringLiteral("0.03125"));
     QCOMPARE(pasted.rowAlignment.front(), 1);   // found although the selection holds no table
-    QCOMPARE(readAll(path), original);
+    QCOMPARE(TestFiles::read(path), original);
     QCOMPARE(workFolder(), (QStringList{QStringLiteral("report.final.doc"), QStringLiteral("report.final.xls")}));
 }
 
@@ -840,7 +831,7 @@ void TestExcelFormat::failuresEndExcelAndAreLogged()
     QFETCH(bool, log);
     QFETCH(QString, reason);
     Run run;
-    const QByteArray original = readAll(XlsPath);
+    const QByteArray original = TestFiles::read(XlsPath);
     run.excel.failOn.insert(failing.toStdString());
     run.word.failOn.insert(failing.toStdString());
     run.job.set.Log = log;
@@ -866,7 +857,7 @@ void TestExcelFormat::failuresEndExcelAndAreLogged()
         run.format(sheet);
     verifyFailed(run, reason);
     verifyExcelEnded(run.excel, failing != QStringLiteral("Application.DisplayAlerts"));
-    QCOMPARE(readAll(XlsPath), original);   // nothing half-stored over the original
+    QCOMPARE(TestFiles::read(XlsPath), original);   // nothing half-stored over the original
     QCOMPARE(workFolder(), QStringList{QStringLiteral("table.xls")});
     for (const auto &word : run.word.instances)
         QVERIFY(word->quit);
@@ -902,7 +893,7 @@ void TestExcelFormat::noQuestionHangsARun()
     if (document == QLatin1String("password"))
         book.password = L"secret";
     Run run(book);
-    const QByteArray original = readAll(XlsPath);
+    const QByteArray original = TestFiles::read(XlsPath);
     run.job.saveAs.DocTable = wordTable;
     run.job.saveAs.excelCode = 51;
     run.excel.limits.noProgress = run.word.limits.noProgress = std::chrono::seconds(1);
@@ -914,7 +905,7 @@ void TestExcelFormat::noQuestionHangsARun()
     timer.start();
     run.format();
     QVERIFY(timer.elapsed() < 30000);
-    QCOMPARE(readAll(XlsPath), original);
+    QCOMPARE(TestFiles::read(XlsPath), original);
     const bool watchdog = document.endsWith(QStringLiteral("asks"));
     for (const auto &instance : run.excel.instances)
         QCOMPARE(instance->process->prompts().size(), size_t(document == QLatin1String("Excel asks")));
@@ -979,8 +970,8 @@ void TestExcelFormat::allSheetsInOneOpening()
     book.sheet(2).fill({{FakeExcelInput(), L"x"}, {1, 2}});
     Run run(book);
     if (kind == QLatin1String("damaged"))
-        QVERIFY(write(XlsPath, "damaged"));
-    const QByteArray original = readAll(XlsPath);
+        QVERIFY(TestFiles::write(XlsPath, "damaged"));
+    const QByteArray original = TestFiles::read(XlsPath);
     run.job.set.ApplyForAll = true;
     run.job.saveAs.excelCode = 51;
     run.job.saveAs.DocTable = kind == QLatin1String("word");
@@ -990,7 +981,7 @@ void TestExcelFormat::allSheetsInOneOpening()
     verifyProgress(run.host);   // the document counts once, when it is done
     verifyExcelEnded(run.excel);
     QCOMPARE(run.excel.instances.size(), size_t(1));
-    QCOMPARE(readAll(XlsPath), original);
+    QCOMPARE(TestFiles::read(XlsPath), original);
     if (kind == QLatin1String("damaged")) {
         verifyFailed(run, QStringLiteral("Excel cannot open it"));
         QCOMPARE(run.host.results.SheetCount, 50);

@@ -7,6 +7,8 @@
 #include "RunUndo.h"
 #include "UndoCommand.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,25 +16,13 @@
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 // Every file of a folder with its bytes and time: what a user would compare.
 QMap<QString, QString> contentsOf(const QString &folder)
 {
     QMap<QString, QString> contents;
     const QDir dir(folder);
     for (const QFileInfo &file : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        contents.insert(file.fileName(), QString::fromLatin1(readFile(file.filePath()).toHex()) + QLatin1Char('@')
+        contents.insert(file.fileName(), QString::fromLatin1(TestFiles::read(file.filePath()).toHex()) + QLatin1Char('@')
                                              + file.lastModified().toString(Qt::ISODateWithMs));
     }
     return contents;
@@ -45,7 +35,7 @@ std::optional<QString> store(const QString &document, const QString &target, con
     DocumentStore store(document, target, keeper);
     if (std::optional<QString> refusal = store.begin(); refusal || (refusal = store.prepareResult()))
         return refusal;
-    if (!writeFile(store.resultPath(), bytes))
+    if (!TestFiles::write(store.resultPath(), bytes))
         return QStringLiteral("no result");
     return store.place(ownFormat);
 }
@@ -110,7 +100,7 @@ void TestUndo::storeRun(const QStringList &names, const KeptRunLimits &limits)
     // Runs one second apart, as a user starts them.
     RunKeeper keeper(limits, QDateTime::currentDateTime().addSecs(m_runs));
     for (const QString &name : names) {
-        const QByteArray result = "run " + QByteArray::number(m_runs) + ' ' + readFile(path(name));
+        const QByteArray result = "run " + QByteArray::number(m_runs) + ' ' + TestFiles::read(path(name));
         QVERIFY(!store(path(name), path(name), result, &keeper));
     }
     keeper.finish();
@@ -148,10 +138,10 @@ void TestUndo::undoGivesEveryByteBack()
             QSKIP("no second disk (/dev/shm) here");
         m_folder = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tablevane-undo-XXXXXX"));
     }
-    QVERIFY(writeFile(path(document), "the original"));
+    QVERIFY(TestFiles::write(path(document), "the original"));
     QFile::setPermissions(path(document), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     if (inTheWay)
-        QVERIFY(writeFile(path(target), "the user's a.ods"));
+        QVERIFY(TestFiles::write(path(target), "the user's a.ods"));
     QTest::qWait(20);   // a result written now has another time than the originals
     const QMap<QString, QString> before = contentsOf(m_folder->path());
     const QFile::Permissions permissions = QFile::permissions(path(document));
@@ -159,7 +149,7 @@ void TestUndo::undoGivesEveryByteBack()
         RunKeeper keeper(KeptRunLimits{}, QDateTime::currentDateTime());
         QCOMPARE(store(path(document), path(target), "the result", &keeper, ownFormat), std::nullopt);
     }
-    QCOMPARE(readFile(path(target)), QByteArray("the result"));
+    QCOMPARE(TestFiles::read(path(target)), QByteArray("the result"));
 
     QString out;
     QCOMPARE(undoCommand({QStringLiteral("--undo")}, &out), int(UndoCommand::AllRestored));
@@ -176,7 +166,7 @@ void TestUndo::undoGivesEveryByteBack()
 void TestUndo::changedFilesAreLeftAloneAndNamed()
 {
     for (const QString &name : {QStringLiteral("a.xls"), QStringLiteral("b.xls"), QStringLiteral("c.xls")})
-        QVERIFY(writeFile(path(name), "original " + name.toLatin1()));
+        QVERIFY(TestFiles::write(path(name), "original " + name.toLatin1()));
     {
         RunKeeper keeper(KeptRunLimits{}, QDateTime::currentDateTime());
         QVERIFY(!store(path(QStringLiteral("a.xls")), path(QStringLiteral("a.xls")), "formatted a", &keeper));
@@ -184,20 +174,20 @@ void TestUndo::changedFilesAreLeftAloneAndNamed()
         QVERIFY(!store(path(QStringLiteral("c.xls")), path(QStringLiteral("c.ods")), "c as ods", &keeper));
     }
     // The user works on b and on the new c.ods after the run.
-    QVERIFY(writeFile(path(QStringLiteral("b.xls")), "formatted b, then the user's work"));
-    QVERIFY(writeFile(path(QStringLiteral("c.ods")), "the user's work in c.ods"));
+    QVERIFY(TestFiles::write(path(QStringLiteral("b.xls")), "formatted b, then the user's work"));
+    QVERIFY(TestFiles::write(path(QStringLiteral("c.ods")), "the user's work in c.ods"));
 
     const std::optional<KeptRuns::Run> run = KeptRuns::lastUndoable();
     QVERIFY(run);
     QCOMPARE(run->summary.documentsWritten(), 3);
     const UndoReport report = RunUndo(*run).undo();
     QCOMPARE(report.restored, QStringList{path(QStringLiteral("a.xls"))});
-    QCOMPARE(readFile(path(QStringLiteral("a.xls"))), QByteArray("original a.xls"));
-    QCOMPARE(readFile(path(QStringLiteral("b.xls"))), QByteArray("formatted b, then the user's work"));
-    QCOMPARE(readFile(path(QStringLiteral("c.ods"))), QByteArray("the user's work in c.ods"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("a.xls"))), QByteArray("original a.xls"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("b.xls"))), QByteArray("formatted b, then the user's work"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("c.ods"))), QByteArray("the user's work in c.ods"));
     QCOMPARE(report.leftAlone.size(), 2);
     // b's original is still there for the user, and the message says where.
-    QCOMPARE(readFile(report.leftAlone.first().original), QByteArray("original b.xls"));
+    QCOMPARE(TestFiles::read(report.leftAlone.first().original), QByteArray("original b.xls"));
     const QString message = report.message(QStringLiteral("today"));
     const QString leftAlone = path(QStringLiteral("b.xls")) + QStringLiteral(": changed since the run; its original is kept in ")
         + report.leftAlone.first().original;
@@ -211,18 +201,18 @@ void TestUndo::changedFilesAreLeftAloneAndNamed()
 
 void TestUndo::twoRunsThenOneUndoRestoresOnlyTheSecond()
 {
-    QVERIFY(writeFile(path(QStringLiteral("a.xls")), "original"));
+    QVERIFY(TestFiles::write(path(QStringLiteral("a.xls")), "original"));
     storeRun({QStringLiteral("a.xls")});
     storeRun({QStringLiteral("a.xls")});
-    QCOMPARE(readFile(path(QStringLiteral("a.xls"))), QByteArray("run 2 run 1 original"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("a.xls"))), QByteArray("run 2 run 1 original"));
 
     QString listing;
     QCOMPARE(undoCommand({QStringLiteral("--undo"), QStringLiteral("--list")}, &listing), 0);
     QCOMPARE(listing.count(QStringLiteral("1 documents")), 2);
     QCOMPARE(undoCommand({QStringLiteral("--undo")}), int(UndoCommand::AllRestored));
-    QCOMPARE(readFile(path(QStringLiteral("a.xls"))), QByteArray("run 1 original"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("a.xls"))), QByteArray("run 1 original"));
     QCOMPARE(undoCommand({QStringLiteral("--undo")}), int(UndoCommand::AllRestored));
-    QCOMPARE(readFile(path(QStringLiteral("a.xls"))), QByteArray("original"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("a.xls"))), QByteArray("original"));
     QCOMPARE(undoCommand({QStringLiteral("--undo"), QStringLiteral("--list")}), int(UndoCommand::NothingToUndo));
 }
 
@@ -250,7 +240,7 @@ void TestUndo::limitsDropTheOldest()
     // Runs over documents of 600 KB each: two of them pass one megabyte.
     const QStringList names{QStringLiteral("a.xls"), QStringLiteral("b.xls"), QStringLiteral("c.xls")};
     for (const QString &name : names)
-        QVERIFY(writeFile(path(name), QByteArray(600 * 1024, 'x')));
+        QVERIFY(TestFiles::write(path(name), QByteArray(600 * 1024, 'x')));
     if (firstStillThere) {
         // A run killed between keeping a's original and replacing it: a is still the
         // original, the kept link one more name of it.
@@ -283,12 +273,12 @@ void TestUndo::failureToKeepStoresNothing()
     QFETCH(QString, target);
     QFETCH(QString, obstacle);
     QFETCH(QString, reason);
-    QVERIFY(writeFile(path(QStringLiteral("a.xls")), QByteArray(2 * 1024 * 1024, 'o')));
+    QVERIFY(TestFiles::write(path(QStringLiteral("a.xls")), QByteArray(2 * 1024 * 1024, 'o')));
     KeptRunLimits limits;
     if (obstacle == QLatin1String("limit"))
         limits.megabytes = 1;
     else   // the data folder is a file: the runs' folder cannot be made
-        QVERIFY(writeFile(m_data->filePath(QStringLiteral("Tablevane")), "not a folder"));
+        QVERIFY(TestFiles::write(m_data->filePath(QStringLiteral("Tablevane")), "not a folder"));
     const QMap<QString, QString> before = contentsOf(m_folder->path());
     RunKeeper keeper(limits, QDateTime::currentDateTime());
     const std::optional<QString> failure = store(path(QStringLiteral("a.xls")), path(target), "the result", &keeper);
@@ -302,24 +292,24 @@ void TestUndo::failureToKeepStoresNothing()
 void TestUndo::killedRunCanBeUndone()
 {
     for (const QString &name : {QStringLiteral("a.xls"), QStringLiteral("b.xls"), QStringLiteral("c.xls")})
-        QVERIFY(writeFile(path(name), "original " + name.toLatin1()));
+        QVERIFY(TestFiles::write(path(name), "original " + name.toLatin1()));
     const QMap<QString, QString> before = contentsOf(m_folder->path());
     {
         RunKeeper keeper(KeptRunLimits{}, QDateTime::currentDateTime());
         QVERIFY(!store(path(QStringLiteral("a.xls")), path(QStringLiteral("a.xls")), "formatted a", &keeper));
         QVERIFY(!store(path(QStringLiteral("c.xls")), path(QStringLiteral("c.ods")), "c as ods", &keeper));
         // Killed between announcing b and replacing it.
-        QVERIFY(writeFile(path(QStringLiteral("b-result")), "formatted b"));
+        QVERIFY(TestFiles::write(path(QStringLiteral("b-result")), "formatted b"));
         QVERIFY(!keeper.keepOriginal(path(QStringLiteral("b.xls")), path(QStringLiteral("b-result"))));
         QVERIFY(QFile::remove(path(QStringLiteral("b-result"))));
     }
     // What a killed program leaves: no end of the run, a process that no longer exists,
     // a line cut short.
     const QString manifest = KeptRuns::list().constFirst().folder + QStringLiteral("/manifest.jsonl");
-    QByteArray lines = readFile(manifest);
+    QByteArray lines = TestFiles::read(manifest);
     lines.replace("\"pid\":" + QByteArray::number(QCoreApplication::applicationPid()), "\"pid\":2147483646");
     lines.replace("{\"kind\":\"ended\"}\n", "{\"kind\":\"placed\",\"pa");
-    QVERIFY(writeFile(manifest, lines));
+    QVERIFY(TestFiles::write(manifest, lines));
     QVERIFY(!KeptRuns::list().constFirst().summary.ended);
 
     QString listing;
@@ -333,7 +323,7 @@ void TestUndo::runKeepsWhatItStoresUntilStopped()
 {
     const QStringList names{QStringLiteral("a.xls"), QStringLiteral("b.xls"), QStringLiteral("c.xls")};
     for (const QString &name : names)
-        QVERIFY(writeFile(path(name), "original " + name.toLatin1()));
+        QVERIFY(TestFiles::write(path(name), "original " + name.toLatin1()));
     const QMap<QString, QString> before = contentsOf(m_folder->path());
     FakeOfficeBackend calc(ProgressWording::Calc);
     calc.storesInPlace = true;
@@ -349,8 +339,8 @@ void TestUndo::runKeepsWhatItStoresUntilStopped()
     };
     host.run->StartRun();
     QTRY_VERIFY(!host.run->busy());
-    QCOMPARE(readFile(path(QStringLiteral("b.xls"))), QByteArray("formatted original b.xls"));
-    QCOMPARE(readFile(path(QStringLiteral("c.xls"))), QByteArray("original c.xls"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("b.xls"))), QByteArray("formatted original b.xls"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("c.xls"))), QByteArray("original c.xls"));
 
     const std::optional<KeptRuns::Run> run = KeptRuns::lastUndoable();
     QVERIFY(run);
@@ -362,7 +352,7 @@ void TestUndo::runKeepsWhatItStoresUntilStopped()
 
 void TestUndo::keepingOffWarnsOnceAndKeepsNothing()
 {
-    QVERIFY(writeFile(path(QStringLiteral("a.xls")), "original"));
+    QVERIFY(TestFiles::write(path(QStringLiteral("a.xls")), "original"));
     FakeOfficeBackend calc(ProgressWording::Calc);
     calc.storesInPlace = true;
     RecordingRunHost host;
@@ -374,7 +364,7 @@ void TestUndo::keepingOffWarnsOnceAndKeepsNothing()
         host.run->StartRun();
         QTRY_VERIFY(!host.run->busy());
     }
-    QCOMPARE(readFile(path(QStringLiteral("a.xls"))), QByteArray("formatted formatted original"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("a.xls"))), QByteArray("formatted formatted original"));
     QCOMPARE(host.events.filter(QStringLiteral("cannot be undone")).size(), 1);
     QVERIFY(!QFileInfo::exists(KeptRuns::folder()));
 }
