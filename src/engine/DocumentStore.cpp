@@ -70,6 +70,9 @@ std::optional<QString> DocumentStore::begin()
     const QString folder = QFileInfo(m_replacesDocument ? m_documentFile : m_target).absolutePath();
     if (!QFileInfo(folder).isWritable())
         return folderNotWritable(folder);
+    // A folder is never a file in the way: it goes nowhere for a result.
+    if (!m_replacesDocument && QFileInfo(m_target).isDir())
+        return QStringLiteral("a folder of its result's name is in the way: %1").arg(m_target);
     // A document only read may be open elsewhere; one to be replaced may not.
     if (m_replacesDocument) {
         if (const std::optional<QString> refusal = StoreTarget::ownerFileRefusal(m_document))

@@ -150,6 +150,7 @@ void TestDocumentStore::refusesBeforeTheOfficeOpens_data()
     QTest::newRow("missing") << "gone.xls" << "gone.ods" << "the file does not exist";
     QTest::newRow("read-only, stored over") << "ro.xls" << "ro.xls" << "the document is read-only";
     QTest::newRow("open elsewhere, stored over") << "a.xls" << "a.xls" << "open in another program";
+    QTest::newRow("a folder in the way") << "a.xls" << "folder.ods" << "a folder of its result's name is in the way";
     QTest::newRow("open in Excel, stored over") << "b.xls" << "b.xls" << "open in Excel (owner file ~$b.xls)";
 }
 
@@ -166,6 +167,7 @@ void TestDocumentStore::refusesBeforeTheOfficeOpens()
     QVERIFY(TestFiles::write(path(QStringLiteral(".~lock.a.xls#")), ",someone,host,01.01.2026 10:00,;"));
     QVERIFY(TestFiles::write(path(QStringLiteral("b.xls")), "open in Excel"));
     QVERIFY(TestFiles::write(path(QStringLiteral("~$b.xls")), "someone"));
+    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("folder.ods")));
     const QStringList before = entries();
     {
         DocumentStore store(path(document), path(target));
